@@ -1,0 +1,67 @@
+// Start-up and shutdown of the game.
+
+#include "code/src/startupsettings.h"
+#include "talvoren/gamesettings.h"
+#include "talvoren/inifile.h"
+#include "talvoren/ombeldevice.h"
+
+#include <irrlicht.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+const float kGameVersion = 0.1f;
+
+irr::core::stringw bannerLine()
+{
+    char version[32];
+    std::snprintf(version, sizeof(version), "%0.6f", static_cast<double>(kGameVersion));
+    return irr::core::stringw(L"--- Logging Belgarune version ") + version + L" ---";
+}
+} // namespace
+
+int main()
+{
+    g_device = new Talvoren::OmbelDevice();
+
+    auto ini = std::make_unique<Talvoren::IniFile>(L"game.ini");
+    if (!ini->isLoaded())
+        return -1;
+    const Talvoren::GameSettings settings = Talvoren::readGameSettings(*ini);
+
+    const irr::u8 antiAlias = Belgarune::deriveAntiAlias(settings.antiAlias);
+    const irr::core::dimension2d<irr::u32> windowSize =
+        Belgarune::deriveWindowSize(settings.resX, settings.resY, Belgarune::readDesktopResolution);
+
+    irr::IrrlichtDevice* irrDevice =
+        g_device->init(irr::video::EDT_OPENGL, windowSize, 32, settings.fullscreen, false, true, antiAlias);
+    if (!irrDevice)
+        return -1;
+
+    g_device->setLogLevel(0);
+    g_device->setHideConsoleOverlay(true);
+    g_device->setShowFps(false);
+    irrDevice->setResizable(false);
+
+    g_device->openLog();
+    g_device->logToFile(bannerLine());
+    g_device->writeSystemInfo(0);
+    g_device->writeSystemInfo(1);
+    g_device->writeSystemInfo(0);
+
+    irrDevice->setWindowCaption(L"Belgarune");
+    irrDevice->setResizable(true);
+    irrDevice->run();
+    irr::video::IVideoDriver* driver = g_device->getVideoDriver();
+    driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
+    driver->endScene();
+
+    ini.reset();
+    g_device->run();
+
+    delete g_device;
+    g_device = nullptr;
+    return 0;
+}

@@ -1,0 +1,72 @@
+#include "talvoren/gamesettings.h"
+
+#include "platform/pathresolver.h"
+#include "platform/textfile.h"
+#include "talvoren/inifile.h"
+#include "talvoren/log.h"
+
+#include <cstdio>
+#include <locale>
+#include <sstream>
+
+namespace Talvoren
+{
+GameSettings readGameSettings(const IniFile& ini)
+{
+    GameSettings settings;
+    settings.resX = ini.getInt(L"resx");
+    settings.resY = ini.getInt(L"resy");
+    settings.vsync = ini.getBool(L"vsynch");
+    settings.fullscreen = ini.getBool(L"fullscreen");
+    settings.antiAlias = ini.getInt(L"aa");
+    settings.volume = ini.getInt(L"volume");
+    settings.fov = ini.getInt(L"fov");
+    settings.bright = ini.getInt(L"bright");
+    settings.debug = ini.getBool(L"debug");
+    return settings;
+}
+
+std::string formatGameSettings(const GameSettings& settings)
+{
+    auto flag = [](bool value) { return value ? "true" : "false"; };
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << "[graphics]\n"
+         << "#set to -1 for screen resolution\n"
+         << "resx=" << settings.resX << "\n"
+         << "resy=" << settings.resY << "\n"
+         << "fullscreen=" << flag(settings.fullscreen) << "\n"
+         << "vsynch=" << flag(settings.vsync) << "\n"
+         << "aa=" << settings.antiAlias << "\n"
+         << "fov=" << settings.fov << "\n"
+         << "bright=" << settings.bright << "\n"
+         << "\n"
+         << "[game]\n"
+         << "debug=" << flag(settings.debug) << "\n"
+         << "\n"
+         << "[sound]\n"
+         << "volume=" << settings.volume << "\n";
+    return text.str();
+}
+
+bool writeGameSettings(const std::string& path, const GameSettings& settings)
+{
+    const std::string target = platform::resolvePath(path);
+    const std::string temporary = target + ".tmp";
+    const std::string text = formatGameSettings(settings);
+
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    bool written = file != nullptr;
+    if (file)
+    {
+        written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+        written = (std::fclose(file) == 0) && written;
+    }
+    if (written && std::rename(temporary.c_str(), target.c_str()) == 0)
+        return true;
+
+    std::remove(temporary.c_str());
+    logError(L"Could not write settings file %p!", platform::widen(path).c_str());
+    return false;
+}
+} // namespace Talvoren

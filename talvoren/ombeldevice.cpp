@@ -1,0 +1,392 @@
+#include "talvoren/ombeldevice.h"
+
+#include "platform/messagebox.h"
+#include "platform/textfile.h"
+#include "platform/xerrorhandler.h"
+#include "talvoren/clock.h"
+#include "talvoren/gamelogic.h"
+#include "talvoren/languagesystem.h"
+#include "talvoren/logfile.h"
+
+#include <irrlicht.h>
+
+#include <cstdlib>
+#include <ctime>
+
+Talvoren::OmbelDevice* g_device = nullptr;
+
+namespace Talvoren
+{
+const wchar_t* const g_engineName = L"Talvoren";
+const wchar_t* const g_engineVersion = L"0.3 Pre-Alpha";
+
+namespace
+{
+irr::core::stringw toStringw(const std::string& bytes)
+{
+    return irr::core::stringw(platform::widen(bytes).c_str());
+}
+
+irr::core::stringw toStringw(irr::u32 number)
+{
+    return toStringw(std::to_string(number));
+}
+} // namespace
+
+OmbelDevice::OmbelDevice()
+    : m_creatingDevice(false),
+      m_clearColor(0),
+      m_hideConsoleOverlay(false),
+      m_irrDevice(nullptr),
+      m_driver(nullptr),
+      m_sceneManager(nullptr),
+      m_gui(nullptr),
+      m_systemClock(std::make_shared<Clock>()),
+      m_gameClock(std::make_shared<Clock>()),
+      m_frameDeltaMs(0),
+      m_gameDeltaMs(0),
+      m_showFps(false),
+      m_keyDown{},
+      m_gamepadsFailed(false),
+      m_quit(false),
+      m_joystickState{},
+      m_logLevel(1),
+      m_lastTimerDelta(0),
+      m_timerDeltaStarted(false)
+{
+}
+
+OmbelDevice::~OmbelDevice()
+{
+    m_languageSystem.reset();
+    m_joystickInfo.clear();
+    m_activeLogic.reset();
+    m_gameClock.reset();
+    m_systemClock.reset();
+    releaseIrrlichtDevice();
+}
+
+void OmbelDevice::releaseIrrlichtDevice()
+{
+    if (!m_irrDevice)
+        return;
+    m_irrDevice->closeDevice();
+    m_irrDevice->run();
+    m_irrDevice->drop();
+    m_irrDevice = nullptr;
+    m_driver = nullptr;
+    m_sceneManager = nullptr;
+    m_gui = nullptr;
+}
+
+irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
+                                       irr::core::dimension2d<irr::u32> windowSize, irr::u32 bits, bool fullscreen,
+                                       bool stencilBuffer, bool vsync, irr::u8 antiAlias)
+{
+    m_clearColor = irr::video::SColor(255, 0, 0, 0);
+
+    m_languageSystem = std::make_unique<SimpleLanguageSystem>();
+    m_languageSystem->loadLanguages(L"talvoren\\lang");
+    if (!m_languageSystem->setLanguage(L"English"))
+    {
+        logError(L"Could not load Languagefile at path %p! Please reinstall the game.", L"talvoren\\lang");
+        return nullptr;
+    }
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    releaseIrrlichtDevice();
+
+    irr::SIrrlichtCreationParameters params;
+    params.DriverType = driverType;
+    params.WindowSize = windowSize;
+    params.Bits = static_cast<irr::u8>(bits);
+    params.ZBufferBits = 24;
+    params.Fullscreen = fullscreen;
+    params.Stencilbuffer = stencilBuffer;
+    params.Vsync = vsync;
+    params.AntiAlias = antiAlias;
+    params.EventReceiver = this;
+
+    // Mesa under a virtual X server answers the vertical-sync request with an
+    // asynchronous error; Xlib's default handler would end the process.
+    platform::installXErrorHandler([](const std::string& text) { Talvoren::logError(toStringw(text)); });
+
+    m_creatingDevice = true;
+    m_irrDevice = irr::createDeviceEx(params);
+    m_creatingDevice = false;
+    if (!m_irrDevice)
+    {
+        log(getText(1), kLogError, false);
+        return nullptr;
+    }
+
+    m_irrDevice->setWindowCaption(g_engineName);
+    m_driver = m_irrDevice->getVideoDriver();
+    m_sceneManager = m_irrDevice->getSceneManager();
+    m_gui = m_irrDevice->getGUIEnvironment();
+    m_driver->setAllowZWriteOnTransparent(true);
+
+    logStartLines();
+    return m_irrDevice;
+}
+
+void OmbelDevice::logStartLines()
+{
+    log(getText(0), kLogInfo, false);
+    log(getText(10), kLogInfo, false);
+    log(getText(5) + L": " + g_engineVersion, kLogInfo, false);
+    log(getText(6) + L": " + L"1" + L" (" + getText(7) + L")", kLogInfo, false);
+    addMonitorMark(kLogInfo);
+    log(getText(11), kLogInfo, false);
+    addMonitorMark(kLogInfo);
+}
+
+void OmbelDevice::run()
+{
+    if (!m_irrDevice)
+        return;
+    irr::ITimer* timer = m_irrDevice->getTimer();
+    irr::u32 lastTime = timer->getTime();
+    irr::core::dimension2d<irr::u32> lastSize = m_driver->getScreenSize();
+    m_frameDeltaMs = 0;
+    m_gameDeltaMs = 0;
+
+    while (m_irrDevice->run() && !m_quit)
+    {
+        const irr::u32 now = timer->getTime();
+        m_frameDeltaMs = now - lastTime;
+        lastTime = now;
+        m_systemClock->update(m_frameDeltaMs);
+        m_gameClock->update(m_frameDeltaMs);
+        m_gameDeltaMs = static_cast<irr::s32>(m_gameClock->getDelta());
+
+        const irr::core::dimension2d<irr::u32> size = m_driver->getScreenSize();
+        if (size != lastSize)
+        {
+            if (m_activeLogic)
+                m_activeLogic->onResize();
+            lastSize = size;
+        }
+
+        m_driver->beginScene(true, true, m_clearColor);
+        if (m_activeLogic)
+            m_activeLogic->frame();
+        m_driver->endScene();
+
+        if (m_activeLogic)
+            m_activeLogic->onFrameEnd();
+    }
+}
+
+bool OmbelDevice::setGameLogic(const std::shared_ptr<GameLogic>& logic)
+{
+    if (!logic)
+        return false;
+    m_activeLogic = logic;
+    log(getText(8) + L" : " + toStringw(logic->getName()), kLogInfo, false);
+    return true;
+}
+
+void OmbelDevice::setGameSpeed(irr::f32 factor)
+{
+    m_gameClock->setSpeed(factor);
+}
+
+bool OmbelDevice::OnEvent(const irr::SEvent& event)
+{
+    switch (event.EventType)
+    {
+    case irr::EET_JOYSTICK_INPUT_EVENT:
+        if (event.JoystickEvent.Joystick == 0)
+            m_joystickState = event.JoystickEvent;
+        break;
+    case irr::EET_LOG_TEXT_EVENT:
+        if (event.LogEvent.Level == irr::ELL_WARNING || event.LogEvent.Level == irr::ELL_ERROR)
+            logError(toStringw(event.LogEvent.Text), irr::core::stringw());
+        else if (event.LogEvent.Level == irr::ELL_INFORMATION && m_creatingDevice)
+            log(toStringw(event.LogEvent.Text), kLogPlain, false);
+        break;
+    case irr::EET_KEY_INPUT_EVENT:
+        // X11 hands raw key symbols through; codes beyond the table are not stored.
+        if (event.KeyInput.Key >= 0 && event.KeyInput.Key < kKeyCount)
+            m_keyDown[event.KeyInput.Key] = event.KeyInput.PressedDown;
+        break;
+    default:
+        break;
+    }
+    return m_activeLogic ? m_activeLogic->OnEvent(event) : true;
+}
+
+void OmbelDevice::log(const irr::core::stringw& text, irr::u32 type, bool force)
+{
+    (void)force;
+    if (text.size() > 3 && text[0] == L'P' && text[1] == L'N' && text[2] == L'G')
+        return;
+    if (m_logFile)
+        m_logFile->writeLine((type == kLogError ? L"<error> " : L"<console> ") + std::wstring(text.c_str()));
+    if (!m_creatingDevice)
+        platform::showMessageBox(g_engineName, text.c_str());
+}
+
+void OmbelDevice::logError(const irr::core::stringw& format, const irr::core::stringw& argument)
+{
+    log(formatLogText(format, argument), kLogError, false);
+}
+
+irr::video::SColor OmbelDevice::getMessageColor(irr::u32 type)
+{
+    switch (type)
+    {
+    case kLogInfo:
+        return irr::video::SColor(255, 200, 200, 255);
+    case kLogError:
+        return irr::video::SColor(255, 255, 150, 150);
+    case kLogSecondary:
+        return irr::video::SColor(255, 100, 100, 100);
+    default:
+        return irr::video::SColor(255, 255, 255, 255);
+    }
+}
+
+void OmbelDevice::addMonitorMark(irr::u32)
+{
+}
+
+void OmbelDevice::openLog()
+{
+    if (!m_logFile)
+        m_logFile = std::make_unique<LogFile>();
+    m_logFile->create(LogFile::makeFileName());
+}
+
+void OmbelDevice::logToFile(const irr::core::stringw& line)
+{
+    if (m_logFile)
+        m_logFile->writeLine(line.c_str());
+}
+
+void OmbelDevice::writeSystemInfo(irr::u32 selector)
+{
+    if (!m_logFile)
+        return;
+    if (selector != 1)
+    {
+        m_logFile->writeEndl(selector);
+        return;
+    }
+    if (!m_irrDevice)
+        return;
+    irr::IOSOperator* os = m_irrDevice->getOSOperator();
+    m_logFile->writeLine(L"<system> " + platform::widen(os->getOperatingSystemVersion().c_str()));
+    irr::u32 speed = 0;
+    if (os->getProcessorSpeedMHz(&speed))
+        m_logFile->writeLine(L"<system> ProcessorSpeedMHz: " + std::to_wstring(speed));
+    irr::u32 total = 0;
+    irr::u32 available = 0;
+    if (os->getSystemMemory(&total, &available))
+        m_logFile->writeLine(L"<system> SystemMemory: " + std::to_wstring(available) + L" / " + std::to_wstring(total));
+}
+
+irr::core::stringw OmbelDevice::getText(int number) const
+{
+    if (!m_languageSystem)
+        return L"STRING_OUT_OF_BOUNDARIES";
+    return m_languageSystem->getString(number);
+}
+
+bool OmbelDevice::isKeyDown(irr::EKEY_CODE key) const
+{
+    return key >= 0 && key < kKeyCount && m_keyDown[key];
+}
+
+irr::u32 OmbelDevice::getTimeMs() const
+{
+    return m_irrDevice ? m_irrDevice->getTimer()->getTime() : 0;
+}
+
+irr::core::dimension2d<irr::u32> OmbelDevice::getScreenSize() const
+{
+    return m_driver ? m_driver->getScreenSize() : irr::core::dimension2d<irr::u32>(0, 0);
+}
+
+irr::f32 OmbelDevice::getAspectRatio() const
+{
+    const irr::core::dimension2d<irr::u32> size = getScreenSize();
+    if (size.Height == 0)
+        return 1.0f;
+    return static_cast<irr::f32>(size.Width) / static_cast<irr::f32>(size.Height);
+}
+
+irr::core::rect<irr::s32> OmbelDevice::getScreenRect(irr::f32 left, irr::f32 top, irr::f32 right,
+                                                     irr::f32 bottom) const
+{
+    const irr::core::dimension2d<irr::u32> size = getScreenSize();
+    const irr::f32 width = static_cast<irr::f32>(size.Width);
+    const irr::f32 height = static_cast<irr::f32>(size.Height);
+    return irr::core::rect<irr::s32>(static_cast<irr::s32>(left * width), static_cast<irr::s32>(top * height),
+                                     static_cast<irr::s32>(right * width), static_cast<irr::s32>(bottom * height));
+}
+
+irr::s32 OmbelDevice::random(irr::s32 min, irr::s32 max)
+{
+    // rand() is wider than 15 bits on Linux; the formula expects 0..32767.
+    const irr::f64 span = static_cast<irr::f64>(static_cast<irr::s64>(max) - min + 1);
+    return min + static_cast<irr::s32>(static_cast<irr::f64>(std::rand() & 0x7FFF) * span / 32768.0);
+}
+
+bool OmbelDevice::initGamepads()
+{
+    if (m_irrDevice && m_irrDevice->activateJoysticks(m_joystickInfo))
+    {
+        m_gamepadsFailed = false;
+        log(toStringw(m_joystickInfo.size()) + L" Gamepad(s) gefunden und aktiviert!", kLogInfo, false);
+        return true;
+    }
+    m_gamepadsFailed = true;
+    log(L"Gamepads konnten nicht initialisiert werden!", kLogError, false);
+    return false;
+}
+
+irr::IrrlichtDevice* OmbelDevice::recreateDevice()
+{
+    releaseIrrlichtDevice();
+    m_irrDevice = irr::createDevice(irr::video::EDT_OPENGL, irr::core::dimension2d<irr::u32>(100, 100), 32);
+    if (m_irrDevice)
+    {
+        m_driver = m_irrDevice->getVideoDriver();
+        m_sceneManager = m_irrDevice->getSceneManager();
+        m_gui = m_irrDevice->getGUIEnvironment();
+    }
+    return m_irrDevice;
+}
+
+void OmbelDevice::fileNotFound(const irr::core::stringw& path)
+{
+    log(irr::core::stringw(L"Datei nicht gefunden: ") + path, kLogError, false);
+}
+
+void OmbelDevice::drawDebugRectangle(const irr::core::rect<irr::s32>& r)
+{
+    if (!m_driver)
+        return;
+    const irr::video::SColor white(255, 255, 255, 255);
+    const irr::core::position2d<irr::s32> topRight(r.LowerRightCorner.X, r.UpperLeftCorner.Y);
+    const irr::core::position2d<irr::s32> bottomLeft(r.UpperLeftCorner.X, r.LowerRightCorner.Y);
+    m_driver->draw2DLine(r.UpperLeftCorner, topRight, white);
+    m_driver->draw2DLine(topRight, r.LowerRightCorner, white);
+    m_driver->draw2DLine(r.LowerRightCorner, bottomLeft, white);
+    m_driver->draw2DLine(bottomLeft, r.UpperLeftCorner, white);
+}
+
+irr::u32 OmbelDevice::getTimerDelta()
+{
+    if (!m_irrDevice)
+        return 0;
+    m_irrDevice->run();
+    const irr::u32 now = m_irrDevice->getTimer()->getTime();
+    const irr::u32 delta = m_timerDeltaStarted ? now - m_lastTimerDelta : 0;
+    m_lastTimerDelta = now;
+    m_timerDeltaStarted = true;
+    return delta;
+}
+} // namespace Talvoren

@@ -1,0 +1,145 @@
+#pragma once
+// The engine's one device: the Irrlicht device, the managers, the log and the main loop.
+
+#include "talvoren/log.h"
+
+#include <EDriverTypes.h>
+#include <IEventReceiver.h>
+#include <SColor.h>
+#include <dimension2d.h>
+#include <irrArray.h>
+#include <irrString.h>
+#include <rect.h>
+
+#include <memory>
+#include <string>
+
+namespace irr
+{
+class IrrlichtDevice;
+namespace video
+{
+class IVideoDriver;
+}
+namespace scene
+{
+class ISceneManager;
+}
+namespace gui
+{
+class IGUIEnvironment;
+}
+} // namespace irr
+
+namespace Talvoren
+{
+class Clock;
+class GameLogic;
+class LogFile;
+class SimpleLanguageSystem;
+
+//! The engine's name (window caption while starting, caption of message boxes).
+extern const wchar_t* const g_engineName;
+extern const wchar_t* const g_engineVersion;
+
+//! Owns the Irrlicht device (created by init, closed and dropped by the
+//! destructor), the clocks, the language system and the log file; holds the
+//! active logic by shared pointer.
+class OmbelDevice : public irr::IEventReceiver
+{
+public:
+    OmbelDevice();
+    ~OmbelDevice() override;
+    OmbelDevice(const OmbelDevice&) = delete;
+    OmbelDevice& operator=(const OmbelDevice&) = delete;
+
+    //! Loads the texts, creates the Irrlicht device and the engine's parts.
+    //! Returns the Irrlicht device, or null on failure.
+    irr::IrrlichtDevice* init(irr::video::E_DRIVER_TYPE driverType, irr::core::dimension2d<irr::u32> windowSize,
+                              irr::u32 bits, bool fullscreen, bool stencilBuffer, bool vsync, irr::u8 antiAlias);
+    //! The main loop; returns when the window closes or quit was called.
+    void run();
+    //! An empty logic is refused (false).
+    bool setGameLogic(const std::shared_ptr<GameLogic>& logic);
+    void quit() { m_quit = true; }
+    void setGameSpeed(irr::f32 factor);
+
+    bool OnEvent(const irr::SEvent& event) override;
+
+    // Messages.
+    void log(const irr::core::stringw& text, irr::u32 type, bool force);
+    void logError(const irr::core::stringw& format, const irr::core::stringw& argument);
+    static irr::video::SColor getMessageColor(irr::u32 type);
+    void addMonitorMark(irr::u32 type);
+    void openLog();
+    void logToFile(const irr::core::stringw& line);
+    void writeSystemInfo(irr::u32 selector);
+    const LogFile* getLogFile() const { return m_logFile.get(); }
+
+    // Accessors.
+    irr::IrrlichtDevice* getIrrlichtDevice() const { return m_irrDevice; }
+    irr::video::IVideoDriver* getVideoDriver() const { return m_driver; }
+    irr::scene::ISceneManager* getSceneManager() const { return m_sceneManager; }
+    irr::gui::IGUIEnvironment* getGUIEnvironment() const { return m_gui; }
+    std::shared_ptr<Clock> getGameClock() const { return m_gameClock; }
+    std::shared_ptr<GameLogic> getGameLogic() const { return m_activeLogic; }
+    SimpleLanguageSystem* getLanguageSystem() const { return m_languageSystem.get(); }
+    //! Engine text of that number from the language system.
+    irr::core::stringw getText(int number) const;
+
+    bool isKeyDown(irr::EKEY_CODE key) const;
+    irr::u32 getFrameDeltaMs() const { return m_frameDeltaMs; }
+    irr::s32 getGameDeltaMs() const { return m_gameDeltaMs; }
+    irr::u32 getTimeMs() const;
+    irr::core::dimension2d<irr::u32> getScreenSize() const;
+    irr::f32 getAspectRatio() const;
+    irr::core::rect<irr::s32> getScreenRect(irr::f32 left, irr::f32 top, irr::f32 right, irr::f32 bottom) const;
+    //! A whole number from min to max.
+    static irr::s32 random(irr::s32 min, irr::s32 max);
+
+    void setLogLevel(irr::u32 level) { m_logLevel = level; }
+    irr::u32 getLogLevel() const { return m_logLevel; }
+    void setHideConsoleOverlay(bool hide) { m_hideConsoleOverlay = hide; }
+    void setShowFps(bool show) { m_showFps = show; }
+    bool isCreatingDevice() const { return m_creatingDevice; }
+
+    // Operations the program's own start-up and loop do not call.
+    bool initGamepads();
+    irr::IrrlichtDevice* recreateDevice();
+    void fileNotFound(const irr::core::stringw& path);
+    void drawDebugRectangle(const irr::core::rect<irr::s32>& rectangle);
+    irr::u32 getTimerDelta();
+
+private:
+    void releaseIrrlichtDevice();
+    void logStartLines();
+
+    bool m_creatingDevice;
+    irr::video::SColor m_clearColor;
+    bool m_hideConsoleOverlay;
+    irr::IrrlichtDevice* m_irrDevice;
+    irr::video::IVideoDriver* m_driver;
+    irr::scene::ISceneManager* m_sceneManager;
+    irr::gui::IGUIEnvironment* m_gui;
+    std::shared_ptr<Clock> m_systemClock;
+    std::shared_ptr<Clock> m_gameClock;
+    std::shared_ptr<GameLogic> m_activeLogic;
+    std::unique_ptr<SimpleLanguageSystem> m_languageSystem;
+    irr::u32 m_frameDeltaMs;
+    irr::s32 m_gameDeltaMs;
+    bool m_showFps;
+    static constexpr int kKeyCount = 255;
+    bool m_keyDown[kKeyCount];
+    bool m_gamepadsFailed;
+    bool m_quit;
+    irr::SEvent::SJoystickEvent m_joystickState;
+    irr::core::array<irr::SJoystickInfo> m_joystickInfo;
+    std::unique_ptr<LogFile> m_logFile;
+    irr::u32 m_logLevel;
+    irr::u32 m_lastTimerDelta;
+    bool m_timerDeltaStarted;
+};
+} // namespace Talvoren
+
+//! The program's one device; set and cleared by main.
+extern Talvoren::OmbelDevice* g_device;

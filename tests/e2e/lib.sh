@@ -1,0 +1,69 @@
+# Shared helpers of the end-to-end tests (sourced, not run).
+# Each test gets: $1 the built game tree, $2 the folder of the test tools, $3 an artifact folder.
+
+set -euo pipefail
+GAME_TREE="$1"
+TEST_TOOLS="$2"
+ARTIFACTS="$3"
+mkdir -p "$ARTIFACTS"
+export MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Makes a private working copy of the game tree (links to its content, own
+# logs/ and game.ini) and changes into it. Pass the game.ini text, or nothing
+# for a tree without game.ini.
+make_work_tree() {
+  WORK="$(mktemp -d)"
+  trap 'rm -rf "$WORK"' EXIT
+  for entry in "$GAME_TREE"/*; do
+    name="$(basename "$entry")"
+    case "$name" in logs|game.ini) ;; *) ln -s "$entry" "$WORK/$name" ;; esac
+  done
+  mkdir -p "$WORK/logs"
+  if [ $# -gt 0 ]; then printf '%s' "$1" > "$WORK/game.ini"; fi
+  cd "$WORK"
+}
+
+# A game.ini for tests: a fixed window size (the virtual screen has no desktop size).
+test_ini() {
+  printf '[graphics]\n#set to -1 for screen resolution\nresx=%s\nresy=%s\nfullscreen=false\nvsynch=true\naa=0\nfov=60\nbright=3\n\n[game]\ndebug=false\n\n[sound]\nvolume=100\n' "${1:-800}" "${2:-600}"
+}
+
+# Starts the game in the background; sets GAME_PID.
+start_game() {
+  ./belgarune >"$WORK/stdout.txt" 2>"$WORK/stderr.txt" &
+  GAME_PID=$!
+}
+
+# Waits for the game's window named $1; sets WINDOW.
+wait_for_window() {
+  WINDOW=""
+  for _ in $(seq 1 300); do
+    WINDOW="$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1 || true)"
+    [ -n "$WINDOW" ] && return 0
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$WORK/stderr.txt")"
+    sleep 0.1
+  done
+  fail "no window named $1"
+}
+
+# Waits for the game to end; sets GAME_STATUS.
+wait_for_exit() {
+  GAME_STATUS=""
+  for _ in $(seq 1 300); do
+    if ! kill -0 "$GAME_PID" 2>/dev/null; then
+      set +e; wait "$GAME_PID"; GAME_STATUS=$?; set -e
+      return 0
+    fi
+    sleep 0.1
+  done
+  kill -9 "$GAME_PID" 2>/dev/null || true
+  fail "the game did not end"
+}
+
+close_window() { "$TEST_TOOLS/xsendclose" "$WINDOW"; }
+
+screenshot() { import -window "$WINDOW" "$ARTIFACTS/$1.png"; }
+
+the_log() { ls "$WORK"/logs/*.txt | head -n 1; }

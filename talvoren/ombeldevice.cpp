@@ -11,6 +11,8 @@
 #include <irrlicht.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <type_traits>
 #include <ctime>
 
 Talvoren::OmbelDevice* g_device = nullptr;
@@ -141,6 +143,16 @@ void OmbelDevice::logStartLines()
     addMonitorMark(kLogInfo);
 }
 
+int OmbelDevice::keyTableIndex(const irr::EKEY_CODE& key)
+{
+    // X11 hands raw key symbols through the key code: read the stored bits
+    // without assuming they are one of the enumerators.
+    std::underlying_type_t<irr::EKEY_CODE> raw;
+    std::memcpy(&raw, &key, sizeof(raw));
+    const auto code = static_cast<long long>(raw);
+    return code >= 0 && code < kKeyCount ? static_cast<int>(code) : -1;
+}
+
 void OmbelDevice::run()
 {
     if (!m_irrDevice)
@@ -207,9 +219,8 @@ bool OmbelDevice::OnEvent(const irr::SEvent& event)
             log(toStringw(event.LogEvent.Text), kLogPlain, false);
         break;
     case irr::EET_KEY_INPUT_EVENT:
-        // X11 hands raw key symbols through; codes beyond the table are not stored.
-        if (event.KeyInput.Key >= 0 && event.KeyInput.Key < kKeyCount)
-            m_keyDown[event.KeyInput.Key] = event.KeyInput.PressedDown;
+        if (const int index = keyTableIndex(event.KeyInput.Key); index >= 0)
+            m_keyDown[index] = event.KeyInput.PressedDown;
         break;
     default:
         break;
@@ -296,7 +307,8 @@ irr::core::stringw OmbelDevice::getText(int number) const
 
 bool OmbelDevice::isKeyDown(irr::EKEY_CODE key) const
 {
-    return key >= 0 && key < kKeyCount && m_keyDown[key];
+    const int index = keyTableIndex(key);
+    return index >= 0 && m_keyDown[index];
 }
 
 irr::u32 OmbelDevice::getTimeMs() const

@@ -112,6 +112,8 @@ public:
 
 private:
     void releaseIrrlichtDevice();
+    //! Index of a key code in the key table, -1 for codes beyond it.
+    static int keyTableIndex(const irr::EKEY_CODE& key);
     void logStartLines();
 
     bool m_creatingDevice;

@@ -1,0 +1,36 @@
+#pragma once
+// The dungeon's floor plan from map.png: floors and walls into the world grid
+// and the view's level pieces.
+
+#include <irrTypes.h>
+
+#include <string>
+
+namespace irr
+{
+namespace video
+{
+class IVideoDriver;
+}
+} // namespace irr
+
+namespace Belgarune
+{
+class GameWorld;
+class IDungeonView;
+class MapPixels;
+
+//! Pixel (x, y) stands for cell (x, 500 - y). Writes floor codes and
+//! walkability and has the view place floor pieces (kind 0) and wall pieces
+//! (kind 1, sides 1..4 on the floor neighbours of a wall pixel). Row 0 would
+//! be cell index 500, outside the grid: its pixels place nothing. Returns the
+//! number of row 0 pixels that held a floor or wall colour.
+irr::s32 buildDungeonLayout(const MapPixels& map, GameWorld& world, IDungeonView& view);
+
+//! Reads the image file's own pixels through the driver's image loader, builds
+//! the layout and lets the map view rebuild its picture. A file that cannot be
+//! read logs an error, leaves the grid untouched (all blocked in a new world)
+//! and gives false.
+bool readDungeonLayout(irr::video::IVideoDriver& driver, const std::string& path, GameWorld& world,
+                       IDungeonView& view);
+} // namespace Belgarune

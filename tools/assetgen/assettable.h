@@ -1,0 +1,43 @@
+#pragma once
+// The table of every file the generator writes into the game tree.
+
+#include "tools/assetgen/imagewriter.h"
+#include "tools/assetgen/textrenderer.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace assetgen
+{
+//! What the recipes share during one run: the output root, the image writer and the fonts.
+struct AssetContext
+{
+    explicit AssetContext(const std::string& outputRoot);
+
+    std::string root;
+    ImageWriter images;
+    TextRenderer mono;   //!< console font and small labels
+    TextRenderer serif;  //!< titles, letters, engravings
+    TextRenderer script; //!< ornamental titles
+};
+
+enum class AssetFamily
+{
+    Image,
+    Mesh,
+    Font,
+    Sound,
+    Music,
+};
+
+struct AssetEntry
+{
+    std::string path; //!< relative to the game tree, spelled as the game loads it
+    AssetFamily family;
+    std::function<bool(AssetContext& context, const std::string& fullPath)> make;
+};
+
+//! Every generated file, in generation order.
+const std::vector<AssetEntry>& assetTable();
+} // namespace assetgen

@@ -1,0 +1,11 @@
+#pragma once
+// Runs every recipe of the asset table into an output folder.
+
+#include <iosfwd>
+#include <string>
+
+namespace assetgen
+{
+//! Writes all assets below `root`; reports failures to `log` and returns their count.
+int generateAssets(const std::string& root, std::ostream& log);
+} // namespace assetgen

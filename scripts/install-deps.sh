@@ -6,7 +6,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libirrlicht-dev libfreetype-dev
   libboost-serialization-dev libboost-date-time-dev
-  libopenal-dev libopenal1 libsndfile1-dev
+  libopenal-dev libopenal1 libsndfile1-dev libvorbis-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils

@@ -4,9 +4,13 @@
 #include "platform/textfile.h"
 #include "platform/xerrorhandler.h"
 #include "talvoren/clock.h"
+#include "talvoren/eventmanager.h"
+#include "talvoren/events/addtoloadqueueevent.h"
+#include "talvoren/events/engineeventtypes.h"
 #include "talvoren/gamelogic.h"
 #include "talvoren/languagesystem.h"
 #include "talvoren/logfile.h"
+#include "talvoren/processmanager/processmanager.h"
 
 #include <irrlicht.h>
 
@@ -45,8 +49,11 @@ OmbelDevice::OmbelDevice()
       m_gui(nullptr),
       m_systemClock(std::make_shared<Clock>()),
       m_gameClock(std::make_shared<Clock>()),
+      m_processManager(std::make_shared<ProcessManager>()),
+      m_gameProcessManager(std::make_shared<ProcessManager>()),
       m_frameDeltaMs(0),
       m_gameDeltaMs(0),
+      m_eventManager(std::make_shared<EventManager>("EventManager", true)),
       m_showFps(false),
       m_keyDown{},
       m_gamepadsFailed(false),
@@ -62,7 +69,10 @@ OmbelDevice::~OmbelDevice()
 {
     m_languageSystem.reset();
     m_joystickInfo.clear();
+    m_eventManager.reset();
     m_activeLogic.reset();
+    m_gameProcessManager.reset();
+    m_processManager.reset();
     m_gameClock.reset();
     m_systemClock.reset();
     releaseIrrlichtDevice();
@@ -128,8 +138,18 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
     m_gui = m_irrDevice->getGUIEnvironment();
     m_driver->setAllowZWriteOnTransparent(true);
 
+    registerEngineEventTypes();
     logStartLines();
     return m_irrDevice;
+}
+
+void OmbelDevice::registerEngineEventTypes()
+{
+    // The sound events are registered here, before the others.
+    m_eventManager->registerEventType(EngineEventTypes::kShowEffectEvent);
+    m_eventManager->registerEventType(EngineEventTypes::kLoadResourcesEvent);
+    m_eventManager->registerEventType(AddToLoadQueueEvent::kEventType);
+    // The sound manager listens for the sound events from here on.
 }
 
 void OmbelDevice::logStartLines()
@@ -179,6 +199,10 @@ void OmbelDevice::run()
                 m_activeLogic->onResize();
             lastSize = size;
         }
+
+        m_processManager->update(m_frameDeltaMs);
+        m_gameProcessManager->update(static_cast<irr::u32>(m_gameDeltaMs));
+        m_eventManager->tick(IEventManager::kInfinite);
 
         m_driver->beginScene(true, true, m_clearColor);
         if (m_activeLogic)

@@ -31,6 +31,9 @@ class IGUIEnvironment;
 }
 } // namespace irr
 
+class EventManager;
+class ProcessManager;
+
 namespace Talvoren
 {
 class Clock;
@@ -82,6 +85,11 @@ public:
     irr::scene::ISceneManager* getSceneManager() const { return m_sceneManager; }
     irr::gui::IGUIEnvironment* getGUIEnvironment() const { return m_gui; }
     std::shared_ptr<Clock> getGameClock() const { return m_gameClock; }
+    std::shared_ptr<EventManager> getEventManager() const { return m_eventManager; }
+    //! Updated with the real frame time: scripts, sound fades and merged script children run here.
+    std::shared_ptr<ProcessManager> getProcessManager() const { return m_processManager; }
+    //! Updated with the game clock's time step.
+    std::shared_ptr<ProcessManager> getGameProcessManager() const { return m_gameProcessManager; }
     std::shared_ptr<GameLogic> getGameLogic() const { return m_activeLogic; }
     SimpleLanguageSystem* getLanguageSystem() const { return m_languageSystem.get(); }
     //! Engine text of that number from the language system.
@@ -112,6 +120,7 @@ public:
 
 private:
     void releaseIrrlichtDevice();
+    void registerEngineEventTypes();
     //! Index of a key code in the key table, -1 for codes beyond it.
     static int keyTableIndex(const irr::EKEY_CODE& key);
     void logStartLines();
@@ -125,10 +134,13 @@ private:
     irr::gui::IGUIEnvironment* m_gui;
     std::shared_ptr<Clock> m_systemClock;
     std::shared_ptr<Clock> m_gameClock;
+    std::shared_ptr<ProcessManager> m_processManager;
+    std::shared_ptr<ProcessManager> m_gameProcessManager;
     std::shared_ptr<GameLogic> m_activeLogic;
     std::unique_ptr<SimpleLanguageSystem> m_languageSystem;
     irr::u32 m_frameDeltaMs;
     irr::s32 m_gameDeltaMs;
+    std::shared_ptr<EventManager> m_eventManager;
     bool m_showFps;
     static constexpr int kKeyCount = 255;
     bool m_keyDown[kKeyCount];

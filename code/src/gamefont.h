@@ -1,0 +1,36 @@
+#pragma once
+// Holder of the game's TrueType font, sized to the window.
+
+#include <irrTypes.h>
+
+namespace irr
+{
+namespace gui
+{
+class CGUITTFont;
+}
+} // namespace irr
+
+namespace Belgarune
+{
+//! Owns one reference to the font. Must be destroyed (or never reloaded)
+//! before the device that made the font goes away.
+class GameFont
+{
+public:
+    GameFont();
+    ~GameFont();
+    GameFont(const GameFont&) = delete;
+    GameFont& operator=(const GameFont&) = delete;
+
+    //! Null until the first reload, or when the font could not be made.
+    irr::gui::CGUITTFont* getFont() const { return m_font; }
+    //! Drops the font held and makes a new one for the device's screen width.
+    void reload();
+    //! The pixel size for a screen of that width: 55 at 1920, in proportion.
+    static irr::u32 getFontSize(irr::u32 screenWidth);
+
+private:
+    irr::gui::CGUITTFont* m_font;
+};
+} // namespace Belgarune

@@ -4,6 +4,9 @@
 #include "platform/textfile.h"
 #include "platform/xerrorhandler.h"
 #include "talvoren/clock.h"
+#include "talvoren/consolecommands.h"
+#include "talvoren/consolekeyaction.h"
+#include "talvoren/consolelogic.h"
 #include "talvoren/eventmanager.h"
 #include "talvoren/events/addtoloadqueueevent.h"
 #include "talvoren/events/engineeventtypes.h"
@@ -18,6 +21,10 @@
 #include <cstring>
 #include <type_traits>
 #include <ctime>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <vector>
 
 Talvoren::OmbelDevice* g_device = nullptr;
 
@@ -70,6 +77,7 @@ OmbelDevice::~OmbelDevice()
     m_languageSystem.reset();
     m_joystickInfo.clear();
     m_eventManager.reset();
+    m_console.reset();
     m_activeLogic.reset();
     m_gameProcessManager.reset();
     m_processManager.reset();
@@ -139,6 +147,7 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
     m_driver->setAllowZWriteOnTransparent(true);
 
     registerEngineEventTypes();
+    m_console = std::make_shared<ConsoleLogic>(this);
     logStartLines();
     return m_irrDevice;
 }
@@ -206,7 +215,16 @@ void OmbelDevice::run()
 
         m_driver->beginScene(true, true, m_clearColor);
         if (m_activeLogic)
+        {
             m_activeLogic->frame();
+            if (!m_hideConsoleOverlay && m_console)
+                m_console->drawOverlay();
+        }
+        else
+        {
+            runConsoleFrame();
+        }
+        drawConsoleLayers();
         m_driver->endScene();
 
         if (m_activeLogic)
@@ -243,24 +261,93 @@ bool OmbelDevice::OnEvent(const irr::SEvent& event)
             log(toStringw(event.LogEvent.Text), kLogPlain, false);
         break;
     case irr::EET_KEY_INPUT_EVENT:
-        if (const int index = keyTableIndex(event.KeyInput.Key); index >= 0)
+    {
+        const int index = keyTableIndex(event.KeyInput.Key);
+        if (index == irr::KEY_F1 && !event.KeyInput.PressedDown)
+        {
+            toggleConsole();
+            return true;
+        }
+        if (index >= 0)
             m_keyDown[index] = event.KeyInput.PressedDown;
+        if (m_console && m_console->isVisible())
+            return handleConsoleKey(event.KeyInput, index);
         break;
+    }
     default:
         break;
     }
     return m_activeLogic ? m_activeLogic->OnEvent(event) : true;
 }
 
+bool OmbelDevice::handleConsoleKey(const irr::SEvent::SKeyInput& key, int keyCode)
+{
+    switch (getConsoleKeyAction(keyCode, key.PressedDown, key.Control))
+    {
+    case ConsoleKeyAction::Swallow:
+        break;
+    case ConsoleKeyAction::EraseChar:
+        m_console->eraseChar();
+        break;
+    case ConsoleKeyAction::RunLine:
+    {
+        const irr::core::stringw line = m_console->getInputLine();
+        m_console->clearInputLine();
+        executeConsoleLine(line);
+        break;
+    }
+    case ConsoleKeyAction::ScrollUp:
+        m_console->scrollUp();
+        break;
+    case ConsoleKeyAction::ScrollDown:
+        m_console->scrollDown();
+        break;
+    case ConsoleKeyAction::HistoryUp:
+        m_console->historyUp();
+        break;
+    case ConsoleKeyAction::HistoryDown:
+        m_console->historyDown();
+        break;
+    case ConsoleKeyAction::Ignore:
+        return false;
+    case ConsoleKeyAction::AppendChar:
+        m_console->addChar(key.Char);
+        break;
+    }
+    return true;
+}
+
+void OmbelDevice::executeConsoleLine(irr::core::stringw line)
+{
+    if (line.empty())
+        return;
+    logToFile(irr::core::stringw(L"<input> ") + line);
+    if (m_console)
+        m_console->addHistory(line);
+    if (!isEngineCommand(line))
+    {
+        if (m_activeLogic)
+            m_activeLogic->onConsoleInput(line);
+        return;
+    }
+    runEngineCommand(*this, line);
+}
+
 void OmbelDevice::log(const irr::core::stringw& text, irr::u32 type, bool force)
 {
-    (void)force;
     if (text.size() > 3 && text[0] == L'P' && text[1] == L'N' && text[2] == L'G')
         return;
     if (m_logFile)
         m_logFile->writeLine((type == kLogError ? L"<error> " : L"<console> ") + std::wstring(text.c_str()));
-    if (!m_creatingDevice)
+    if (m_console)
+    {
+        if (force || m_logLevel == 1 || (m_logLevel == 0 && type == kLogError))
+            m_console->addMessage(text, getMessageColor(type), type, irr::core::stringw());
+    }
+    else if (!m_creatingDevice)
+    {
         platform::showMessageBox(g_engineName, text.c_str());
+    }
 }
 
 void OmbelDevice::logError(const irr::core::stringw& format, const irr::core::stringw& argument)
@@ -283,8 +370,74 @@ irr::video::SColor OmbelDevice::getMessageColor(irr::u32 type)
     }
 }
 
-void OmbelDevice::addMonitorMark(irr::u32)
+void OmbelDevice::addMonitorMark(irr::u32 type)
 {
+    if (m_console)
+        m_console->addMonitorMark(getMessageColor(type));
+}
+
+void OmbelDevice::setConsoleFont(const irr::core::stringw& fileName)
+{
+    if (m_console && m_gui)
+        m_console->setFont(m_gui->getFont(platform::resolvePath(std::wstring(fileName.c_str())).c_str()));
+}
+
+irr::gui::IGUIFont* OmbelDevice::getConsoleFont() const
+{
+    return m_console ? m_console->getFont() : nullptr;
+}
+
+void OmbelDevice::toggleConsole()
+{
+    if (m_console)
+        m_console->setVisible(!m_console->isVisible());
+}
+
+void OmbelDevice::runConsoleFrame()
+{
+    if (m_console)
+        m_console->frame();
+}
+
+void OmbelDevice::drawConsoleLayers()
+{
+    if (!m_console)
+        return;
+    m_console->drawDebugVariables();
+    if (m_console->isVisible())
+        m_console->drawInputLine();
+    if (m_showFps)
+        m_console->drawFps();
+}
+
+void OmbelDevice::setDebugVariable(irr::u32 id, irr::f64 number, const irr::core::stringw& name)
+{
+    if (!m_console)
+        return;
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << std::fixed << std::setprecision(6) << number;
+    m_console->setDebugVariable(id, toStringw(text.str()), name);
+}
+
+bool OmbelDevice::loadExternalScript(const irr::core::stringw& fileName)
+{
+    const irr::core::stringw label = irr::core::stringw(L"Externes Skript ") + fileName;
+    std::vector<std::string> lines;
+    if (!platform::readLines(platform::narrow(fileName.c_str()), lines))
+    {
+        log(label + L" konnte nicht geladen werden.", kLogError, false);
+        return false;
+    }
+    log(label + L" wurd geladen.", kLogPlain, false);
+    constexpr std::string::size_type kMaxLineLength = 511;
+    for (std::string& line : lines)
+    {
+        if (line.size() > kMaxLineLength)
+            line.resize(kMaxLineLength);
+        executeConsoleLine(toStringw(line));
+    }
+    return true;
 }
 
 void OmbelDevice::openLog()

@@ -28,6 +28,7 @@ class ISceneManager;
 namespace gui
 {
 class IGUIEnvironment;
+class IGUIFont;
 }
 } // namespace irr
 
@@ -37,6 +38,7 @@ class ProcessManager;
 namespace Talvoren
 {
 class Clock;
+class ConsoleLogic;
 class GameLogic;
 class LogFile;
 class SimpleLanguageSystem;
@@ -68,6 +70,8 @@ public:
     void setGameSpeed(irr::f32 factor);
 
     bool OnEvent(const irr::SEvent& event) override;
+    //! Engine commands ("ombel ...") run here; other lines go to the active logic.
+    void executeConsoleLine(irr::core::stringw line);
 
     // Messages.
     void log(const irr::core::stringw& text, irr::u32 type, bool force);
@@ -92,6 +96,7 @@ public:
     std::shared_ptr<ProcessManager> getGameProcessManager() const { return m_gameProcessManager; }
     std::shared_ptr<GameLogic> getGameLogic() const { return m_activeLogic; }
     SimpleLanguageSystem* getLanguageSystem() const { return m_languageSystem.get(); }
+    ConsoleLogic* getConsole() const { return m_console.get(); }
     //! Engine text of that number from the language system.
     irr::core::stringw getText(int number) const;
 
@@ -109,7 +114,19 @@ public:
     irr::u32 getLogLevel() const { return m_logLevel; }
     void setHideConsoleOverlay(bool hide) { m_hideConsoleOverlay = hide; }
     void setShowFps(bool show) { m_showFps = show; }
+    bool isShowFps() const { return m_showFps; }
     bool isCreatingDevice() const { return m_creatingDevice; }
+
+    // Console.
+    //! Loads the font through the GUI environment (which owns it) for the console.
+    void setConsoleFont(const irr::core::stringw& fileName);
+    irr::gui::IGUIFont* getConsoleFont() const;
+    void toggleConsole();
+    void runConsoleFrame();
+    //! The number with six decimals as the console's debug value of that id.
+    void setDebugVariable(irr::u32 id, irr::f64 number, const irr::core::stringw& name);
+    //! Runs each line of the text file as a console line.
+    bool loadExternalScript(const irr::core::stringw& fileName);
 
     // Operations the program's own start-up and loop do not call.
     bool initGamepads();
@@ -124,6 +141,9 @@ private:
     //! Index of a key code in the key table, -1 for codes beyond it.
     static int keyTableIndex(const irr::EKEY_CODE& key);
     void logStartLines();
+    //! A key event while the console is visible; returns whether it is consumed.
+    bool handleConsoleKey(const irr::SEvent::SKeyInput& key, int keyCode);
+    void drawConsoleLayers();
 
     bool m_creatingDevice;
     irr::video::SColor m_clearColor;
@@ -138,6 +158,7 @@ private:
     std::shared_ptr<ProcessManager> m_gameProcessManager;
     std::shared_ptr<GameLogic> m_activeLogic;
     std::unique_ptr<SimpleLanguageSystem> m_languageSystem;
+    std::shared_ptr<ConsoleLogic> m_console;
     irr::u32 m_frameDeltaMs;
     irr::s32 m_gameDeltaMs;
     std::shared_ptr<EventManager> m_eventManager;

@@ -1,7 +1,5 @@
 // Start-up and shutdown of the game.
 
-#include "code/src/gamebase.h"
-#include "code/src/gamefont.h"
 #include "code/src/startupsettings.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"
@@ -27,8 +25,6 @@ irr::core::stringw bannerLine()
 int main()
 {
     g_device = new Talvoren::OmbelDevice();
-    auto gameFont = std::make_unique<Belgarune::GameFont>();
-    g_gameBase->m_font = gameFont.get();
 
     auto ini = std::make_unique<Talvoren::IniFile>(L"game.ini");
     if (!ini->isLoaded())
@@ -65,14 +61,10 @@ int main()
     // A missing font file keeps Irrlicht's built-in font.
     g_device->setConsoleFont(L"Talvoren/systemFont.bmp");
     g_device->getGUIEnvironment()->getSkin()->setFont(g_device->getConsoleFont());
-    gameFont->reload();
 
     ini.reset();
     g_device->run();
 
-    // The font's page textures live in the device's video driver.
-    g_gameBase->m_font = nullptr;
-    gameFont.reset();
     delete g_device;
     g_device = nullptr;
     return 0;

@@ -1,0 +1,87 @@
+#include "code/src/levelmaterial.h"
+
+#include "code/src/mapcoord.h"
+#include "platform/pathresolver.h"
+#include "talvoren/shadermanager.h"
+
+#include <IMeshSceneNode.h>
+#include <ISceneManager.h>
+#include <IVideoDriver.h>
+
+#include <string>
+
+namespace Belgarune
+{
+namespace
+{
+std::string objectPath(const char* file)
+{
+    return platform::resolvePath(std::string("gamedata/objects/") + file);
+}
+
+irr::video::ITexture* levelTexture(irr::scene::ISceneNode* node, const char* file)
+{
+    return node->getSceneManager()->getVideoDriver()->getTexture(objectPath(file).c_str());
+}
+} // namespace
+
+irr::core::vector3df cellCentre(const MapCoord& cell)
+{
+    return irr::core::vector3df(10.0f * static_cast<irr::f32>(cell.x), 0.0f, 10.0f * static_cast<irr::f32>(cell.z));
+}
+
+irr::scene::IMeshSceneNode* addLevelMesh(irr::scene::ISceneManager* sceneManager, const char* file)
+{
+    irr::scene::IAnimatedMesh* mesh = sceneManager->getMesh(objectPath(file).c_str());
+    if (!mesh)
+        return nullptr;
+    return sceneManager->addMeshSceneNode(mesh, nullptr, -1);
+}
+
+void setLevelTexture(irr::scene::ISceneNode* node, irr::u32 layer, const char* file)
+{
+    if (file)
+        node->setMaterialTexture(layer, levelTexture(node, file));
+}
+
+void setFirstMaterialTexture(irr::scene::ISceneNode* node, irr::u32 layer, const char* file)
+{
+    if (file && node->getMaterialCount() > 0)
+        node->getMaterial(0).setTexture(layer, levelTexture(node, file));
+}
+
+void applyFogAndFilters(irr::scene::ISceneNode* node)
+{
+    setLevelTexture(node, 1, "fog.jpg");
+    node->setMaterialFlag(irr::video::EMF_TRILINEAR_FILTER, true);
+    node->setMaterialFlag(irr::video::EMF_ANISOTROPIC_FILTER, true);
+}
+
+void applyLevelMaterial(irr::scene::ISceneNode* node, Talvoren::ShaderManager* shaders, const char* shaderName)
+{
+    applyFogAndFilters(node);
+    if (shaders)
+        shaders->setShader(node, shaderName, 0, true);
+}
+
+irr::s32 levelMaterialType(Talvoren::ShaderManager* shaders, const char* shaderName)
+{
+    return shaders ? shaders->getMaterialType(shaderName) : irr::video::EMT_SOLID;
+}
+
+void setAllMaterialTypes(irr::scene::ISceneNode* node, irr::s32 type)
+{
+    node->setMaterialType(static_cast<irr::video::E_MATERIAL_TYPE>(type));
+}
+
+void setMaterialTypeAt(irr::scene::ISceneNode* node, irr::u32 index, irr::s32 type)
+{
+    if (index < node->getMaterialCount())
+        node->getMaterial(index).MaterialType = static_cast<irr::video::E_MATERIAL_TYPE>(type);
+}
+
+void switchLightingOff(irr::scene::ISceneNode* node)
+{
+    node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
+}
+} // namespace Belgarune

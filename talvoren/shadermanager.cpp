@@ -1,0 +1,93 @@
+#include "talvoren/shadermanager.h"
+
+#include "talvoren/log.h"
+
+#include <IGPUProgrammingServices.h>
+#include <ISceneNode.h>
+#include <IVideoDriver.h>
+
+namespace Talvoren
+{
+ShaderManager::ShaderManager(irr::video::IVideoDriver* driver) : m_driver(driver)
+{
+}
+
+irr::s32 ShaderManager::addShader(const char* vertexProgram, const char* pixelProgram,
+                                  const irr::core::stringc& name, irr::video::E_MATERIAL_TYPE baseMaterial,
+                                  irr::video::IShaderConstantSetCallBack* callback)
+{
+    irr::s32 materialType = -1;
+    irr::video::IGPUProgrammingServices* gpu = m_driver ? m_driver->getGPUProgrammingServices() : nullptr;
+    if (gpu)
+    {
+        materialType = gpu->addHighLevelShaderMaterial(vertexProgram, "main", irr::video::EVST_VS_1_1, pixelProgram,
+                                                       "main", irr::video::EPST_PS_2_0, callback, baseMaterial, 0,
+                                                       irr::video::EGSL_DEFAULT);
+    }
+
+    m_shaders.erase(name);
+    ShaderEntry& entry = m_shaders[name];
+    entry.materialType = materialType;
+    entry.vertexProgram = vertexProgram;
+    entry.pixelProgram = pixelProgram;
+    entry.baseMaterial = baseMaterial;
+    entry.callback = callback;
+    return materialType;
+}
+
+irr::s32 ShaderManager::getMaterialType(const irr::core::stringc& name) const
+{
+    if (name == "EMT_SOLID")
+        return irr::video::EMT_SOLID;
+    if (name == "EMT_SOLID_2_LAYER")
+        return irr::video::EMT_SOLID_2_LAYER;
+    if (const ShaderEntry* entry = findEntry(name))
+        return entry->materialType;
+    logError(L"SHADER-MANAGER: Could not load shader %p", irr::core::stringw(name.c_str()));
+    return irr::video::EMT_SOLID;
+}
+
+bool ShaderManager::setShader(irr::scene::ISceneNode* node, const irr::core::stringc& name,
+                              irr::u32 materialIndex, bool remember)
+{
+    if (!node)
+        return false;
+    const auto found = m_shaders.find(name);
+    if (found == m_shaders.end())
+        return false;
+    if (node->getMaterialCount() <= materialIndex)
+        return true;
+    ShaderEntry& entry = found->second;
+    node->getMaterial(materialIndex).MaterialType = static_cast<irr::video::E_MATERIAL_TYPE>(entry.materialType);
+    if (remember)
+        entry.nodes.push_back(node);
+    return true;
+}
+
+bool ShaderManager::removeNode(irr::scene::ISceneNode* node)
+{
+    if (!node)
+        return true;
+    for (irr::u32 i = 0; i < node->getMaterialCount(); ++i)
+    {
+        const irr::s32 type = node->getMaterial(i).MaterialType;
+        for (auto& named : m_shaders)
+        {
+            ShaderEntry& entry = named.second;
+            if (entry.materialType != type)
+                continue;
+            const irr::s32 index = entry.nodes.linear_search(node);
+            if (index >= 0)
+                entry.nodes.erase(static_cast<irr::u32>(index));
+            break;
+        }
+    }
+    return true;
+}
+
+const ShaderEntry* ShaderManager::findEntry(const irr::core::stringc& name) const
+{
+    const auto found = m_shaders.find(name);
+    return found == m_shaders.end() ? nullptr : &found->second;
+}
+} // namespace Talvoren

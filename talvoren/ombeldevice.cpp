@@ -1,6 +1,7 @@
 #include "talvoren/ombeldevice.h"
 
 #include "platform/messagebox.h"
+#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 #include "platform/xerrorhandler.h"
 #include "talvoren/clock.h"
@@ -13,7 +14,9 @@
 #include "talvoren/gamelogic.h"
 #include "talvoren/languagesystem.h"
 #include "talvoren/logfile.h"
+#include "talvoren/picturescenenode.h"
 #include "talvoren/processmanager/processmanager.h"
+#include "talvoren/shadermanager.h"
 
 #include <irrlicht.h>
 
@@ -79,6 +82,7 @@ OmbelDevice::~OmbelDevice()
     m_eventManager.reset();
     m_console.reset();
     m_activeLogic.reset();
+    m_shaderManager.reset();
     m_gameProcessManager.reset();
     m_processManager.reset();
     m_gameClock.reset();
@@ -148,6 +152,7 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
 
     registerEngineEventTypes();
     m_console = std::make_shared<ConsoleLogic>(this);
+    m_shaderManager = std::make_shared<ShaderManager>(m_driver);
     logStartLines();
     return m_irrDevice;
 }
@@ -547,6 +552,23 @@ irr::IrrlichtDevice* OmbelDevice::recreateDevice()
         m_gui = m_irrDevice->getGUIEnvironment();
     }
     return m_irrDevice;
+}
+
+void OmbelDevice::showLogo()
+{
+    if (!m_sceneManager)
+        return;
+    irr::video::ITexture* logo = m_driver->getTexture(platform::resolvePath("talvoren\\logo.png").c_str());
+    if (!logo)
+        return;
+    PictureSceneNode* picture = new PictureSceneNode(m_sceneManager->getRootSceneNode(), m_sceneManager, 0);
+    const irr::core::dimension2d<irr::u32> size = logo->getOriginalSize();
+    picture->setImage(logo, getScreenRect(0.25f, 0.25f, 0.75f, 0.75f),
+                      irr::core::rect<irr::s32>(0, 0, static_cast<irr::s32>(size.Width),
+                                                static_cast<irr::s32>(size.Height)));
+    // Its box lies in screen units, not in the scene: the frustum test would drop it.
+    picture->setAutomaticCulling(irr::scene::EAC_OFF);
+    picture->drop();
 }
 
 void OmbelDevice::fileNotFound(const irr::core::stringw& path)

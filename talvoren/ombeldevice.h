@@ -41,6 +41,7 @@ class Clock;
 class ConsoleLogic;
 class GameLogic;
 class LogFile;
+class ShaderManager;
 class SimpleLanguageSystem;
 
 //! The engine's name (window caption while starting, caption of message boxes).
@@ -97,6 +98,7 @@ public:
     std::shared_ptr<GameLogic> getGameLogic() const { return m_activeLogic; }
     SimpleLanguageSystem* getLanguageSystem() const { return m_languageSystem.get(); }
     ConsoleLogic* getConsole() const { return m_console.get(); }
+    ShaderManager* getShaderManager() const { return m_shaderManager.get(); }
     //! Engine text of that number from the language system.
     irr::core::stringw getText(int number) const;
 
@@ -131,6 +133,9 @@ public:
     // Operations the program's own start-up and loop do not call.
     bool initGamepads();
     irr::IrrlichtDevice* recreateDevice();
+    //! "talvoren\logo.png" as a picture under the scene's root over the middle
+    //! half of the screen; the scene graph owns the node.
+    void showLogo();
     void fileNotFound(const irr::core::stringw& path);
     void drawDebugRectangle(const irr::core::rect<irr::s32>& rectangle);
     irr::u32 getTimerDelta();
@@ -159,6 +164,8 @@ private:
     std::shared_ptr<GameLogic> m_activeLogic;
     std::unique_ptr<SimpleLanguageSystem> m_languageSystem;
     std::shared_ptr<ConsoleLogic> m_console;
+    //! Made by init with the video driver; released before the Irrlicht device.
+    std::shared_ptr<ShaderManager> m_shaderManager;
     irr::u32 m_frameDeltaMs;
     irr::s32 m_gameDeltaMs;
     std::shared_ptr<EventManager> m_eventManager;

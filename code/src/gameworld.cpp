@@ -100,16 +100,18 @@ bool GameWorld::isPointInCell(const vector3df& pos, const vector2d<irr::s32>& ce
            pos.Z <= centreZ + reach;
 }
 
-bool GameWorld::cellOf(const vector3df& pos, irr::s32& i, irr::s32& j)
+bool GameWorld::cellOfPosition(const vector3df& pos, vector2d<irr::s32>& cell)
 {
+    if (!isFinite(pos))
+        return false;
     const irr::f32 cellI = std::trunc((pos.X - 5.0f) / kCellSize) + 1.0f;
     const irr::f32 cellJ = std::trunc((pos.Z - 5.0f) / kCellSize) + 1.0f;
     const irr::f32 last = static_cast<irr::f32>(kGridSize - 1);
     // Written so that NaN fails every comparison.
     if (!(cellI >= 1.0f && cellI <= last && cellJ >= 1.0f && cellJ <= last))
         return false;
-    i = static_cast<irr::s32>(cellI);
-    j = static_cast<irr::s32>(cellJ);
+    cell.X = static_cast<irr::s32>(cellI);
+    cell.Y = static_cast<irr::s32>(cellJ);
     return true;
 }
 
@@ -122,14 +124,13 @@ bool GameWorld::isBlocked(irr::s32 i, irr::s32 j) const
 
 bool GameWorld::collides(const vector3df& pos, bool ignoreRound) const
 {
-    irr::s32 i = 0;
-    irr::s32 j = 0;
-    if (!isFinite(pos) || !cellOf(pos, i, j))
+    vector2d<irr::s32> centre;
+    if (!cellOfPosition(pos, centre))
         return true;
 
     for (const vector2d<irr::s32>& offset : kNeighbourOrder)
     {
-        const vector2d<irr::s32> cell(i + offset.X, j + offset.Y);
+        const vector2d<irr::s32> cell = centre + offset;
         if (isBlocked(cell.X, cell.Y) && isPointInCell(pos, cell, kCollisionMargin))
             return true;
     }

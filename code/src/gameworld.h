@@ -40,6 +40,9 @@ public:
     irr::s32 getCellValue(irr::s32 x, irr::s32 z) const;
     irr::s32 isWalkable(irr::s32 x, irr::s32 z) const;
 
+    //! Cell indices of a world position as collides takes them: trunc((x - 5) / 10) + 1
+    //! and the same of z. False when they lie outside 1..499 or pos is not finite.
+    static bool cellOfPosition(const irr::core::vector3df& pos, irr::core::vector2d<irr::s32>& cell);
     //! (pos.x, pos.z) inside the closed square of the cell widened by margin.
     static bool isPointInCell(const irr::core::vector3df& pos, const irr::core::vector2d<irr::s32>& cell,
                               irr::s32 margin);
@@ -69,9 +72,6 @@ public:
     void addRoundCollision(const irr::core::vector3df& centre, irr::s32 radius);
 
 private:
-    //! Cell indices of a world position (truncation toward zero); false when
-    //! they lie outside 1..499 or the position is not finite.
-    static bool cellOf(const irr::core::vector3df& pos, irr::s32& i, irr::s32& j);
     static bool isStoredCell(const MapCoord& cell);
     //! Index 500 of a neighbour lies beyond the storage and counts as blocked.
     bool isBlocked(irr::s32 i, irr::s32 j) const;

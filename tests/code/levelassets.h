@@ -7,6 +7,7 @@
 #include <irrlicht.h>
 
 #include <cstdio>
+#include <locale>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,6 +38,7 @@ inline Quad lyingQuad(irr::f32 halfWidth, irr::f32 halfDepth, irr::f32 y = 0.0f)
 inline std::string xMesh(const std::vector<Quad>& quads, int materialCount, const std::string& texture)
 {
     std::ostringstream x;
+    x.imbue(std::locale::classic());
     x << "xof 0302txt 0032\nMesh piece {\n " << quads.size() * 4 << ";\n";
     for (size_t q = 0; q < quads.size(); ++q)
     {

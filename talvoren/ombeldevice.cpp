@@ -14,6 +14,7 @@
 #include "talvoren/gamelogic.h"
 #include "talvoren/languagesystem.h"
 #include "talvoren/logfile.h"
+#include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/picturescenenode.h"
 #include "talvoren/processmanager/processmanager.h"
 #include "talvoren/shadermanager.h"
@@ -82,6 +83,7 @@ OmbelDevice::~OmbelDevice()
     m_eventManager.reset();
     m_console.reset();
     m_activeLogic.reset();
+    m_scriptManager.reset();
     m_shaderManager.reset();
     m_gameProcessManager.reset();
     m_processManager.reset();
@@ -153,6 +155,7 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
     registerEngineEventTypes();
     m_console = std::make_shared<ConsoleLogic>(this);
     m_shaderManager = std::make_shared<ShaderManager>(m_driver);
+    m_scriptManager = std::make_shared<OmbelScriptManager>();
     logStartLines();
     return m_irrDevice;
 }
@@ -216,6 +219,7 @@ void OmbelDevice::run()
 
         m_processManager->update(m_frameDeltaMs);
         m_gameProcessManager->update(static_cast<irr::u32>(m_gameDeltaMs));
+        m_scriptManager->update();
         m_eventManager->tick(IEventManager::kInfinite);
 
         m_driver->beginScene(true, true, m_clearColor);

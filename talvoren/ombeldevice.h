@@ -41,6 +41,7 @@ class Clock;
 class ConsoleLogic;
 class GameLogic;
 class LogFile;
+class OmbelScriptManager;
 class ShaderManager;
 class SimpleLanguageSystem;
 
@@ -99,6 +100,7 @@ public:
     SimpleLanguageSystem* getLanguageSystem() const { return m_languageSystem.get(); }
     ConsoleLogic* getConsole() const { return m_console.get(); }
     ShaderManager* getShaderManager() const { return m_shaderManager.get(); }
+    OmbelScriptManager* getScriptManager() const { return m_scriptManager.get(); }
     //! Engine text of that number from the language system.
     irr::core::stringw getText(int number) const;
 
@@ -166,6 +168,8 @@ private:
     std::shared_ptr<ConsoleLogic> m_console;
     //! Made by init with the video driver; released before the Irrlicht device.
     std::shared_ptr<ShaderManager> m_shaderManager;
+    //! Made by init; updated once per frame after the process managers.
+    std::shared_ptr<OmbelScriptManager> m_scriptManager;
     irr::u32 m_frameDeltaMs;
     irr::s32 m_gameDeltaMs;
     std::shared_ptr<EventManager> m_eventManager;

@@ -1,17 +1,13 @@
 // The script manager: statement cutting, waits, merge groups, variables, if blocks, stuck statements.
 
 #include "talvoren/ombeldevice.h"
-#include "talvoren/ombelscript/ombelscriptinterpreter.h"
 #include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/processmanager/processmanager.h"
-#include "talvoren/processmanager/waitprocess.h"
 #include "tests/support/tempdir.h"
+#include "tests/talvoren/ombelscript/recordinginterpreter.h"
 #include "tests/talvoren/ombelscript/scripttestsupport.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <map>
 
 namespace
 {
@@ -19,58 +15,8 @@ using namespace Talvoren;
 using namespace Talvoren::reader;
 using scripttest::describe;
 using scripttest::LogCapture;
+using scripttest::RecordingInterpreter;
 using Lines = std::vector<std::string>;
-
-// Records every statement it is handed. "moveCamera", "moveCameraTarget" and
-// "addNotice" wait as many milliseconds as their last number says; "value()"
-// gives 42; "spawn" runs a hook; every other command ends at once.
-class RecordingInterpreter : public OmbelScriptInterpreter
-{
-public:
-    using OmbelScriptInterpreter::OmbelScriptInterpreter;
-
-    OwnedTokens evaluateFunction(const TokenVector& call) override
-    {
-        calls.push_back("eval " + describe(call));
-        OwnedTokens result;
-        if (functionName(*call[0]) == L"value")
-            result.push_back(std::make_unique<ComposerNumberToken>(42));
-        return result;
-    }
-
-    std::shared_ptr<Process> executeFunction(TokenVector statement) override
-    {
-        calls.push_back(describe(statement));
-        const std::wstring& name = functionName(*statement[0]);
-        if (name == L"spawn" && spawn)
-            spawn();
-        if (name != L"moveCamera" && name != L"moveCameraTarget" && name != L"addNotice")
-            return nullptr;
-        double duration = 0;
-        for (ComposerToken* token : statement)
-        {
-            if (token->getType() == kNumber)
-                duration = numberValue(*token);
-        }
-        auto process = std::make_shared<WaitProcess>(static_cast<std::uint32_t>(duration), 7);
-        processes.push_back(process);
-        return process;
-    }
-
-    void registerFunctions(OmbelScriptManager* manager) override
-    {
-        for (const wchar_t* name :
-             {L"heal", L"moveCamera", L"moveCameraTarget", L"addNotice", L"setFloor", L"runScript", L"value", L"spawn"})
-            manager->registerFunction(std::make_shared<ComposerFunctionDefinition>(name, std::vector<irr::u32>{}));
-    }
-
-    void releaseTokens() override { ++releases; }
-
-    Lines calls;
-    std::vector<std::weak_ptr<Process>> processes;
-    std::function<void()> spawn;
-    int releases = 0;
-};
 
 class ScriptManagerTest : public testing::Test
 {

@@ -263,6 +263,11 @@ CGUITTGlyphPage* CGUITTFont::getLastGlyphPage() const
     return m_pages.empty() ? nullptr : m_pages.back().get();
 }
 
+CGUITTGlyphPage* CGUITTFont::getGlyphPage(u32 index) const
+{
+    return index < m_pages.size() ? m_pages[index].get() : nullptr;
+}
+
 u32 CGUITTFont::getLastPageIndex() const
 {
     return static_cast<u32>(m_pages.size()) - 1;
@@ -341,7 +346,8 @@ video::IImage* CGUITTFont::createTextureFromChar(const uchar32_t& ch)
 
 video::ITexture* CGUITTFont::getPageTexture(const u32& page)
 {
-    return page < m_pages.size() ? m_pages[page]->m_texture : nullptr;
+    const CGUITTGlyphPage* glyphPage = getGlyphPage(page);
+    return glyphPage ? glyphPage->m_texture : nullptr;
 }
 
 void CGUITTFont::setBatchLoadSize(u32 batchSize)

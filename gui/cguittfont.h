@@ -104,6 +104,8 @@ public:
     u32 getGlyphIndexByChar(uchar32_t ch) const;
     //! Null when there is no page.
     CGUITTGlyphPage* getLastGlyphPage() const;
+    //! Null out of range.
+    CGUITTGlyphPage* getGlyphPage(u32 index) const;
     //! Only meaningful while there is a page.
     u32 getLastPageIndex() const;
     //! A new page at the end of the list, or null when none can be made.

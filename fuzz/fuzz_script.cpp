@@ -1,0 +1,105 @@
+// Tokenizes and runs a script line and a script file for a few frames.
+// Input: the line, then after the first line break the file's bytes.
+
+#include "talvoren/ombeldevice.h"
+#include "talvoren/ombelscript/composerfunctiondefinition.h"
+#include "talvoren/ombelscript/ombelscriptinterpreter.h"
+#include "talvoren/ombelscript/ombelscriptmanager.h"
+#include "talvoren/processmanager/processmanager.h"
+#include "talvoren/processmanager/waitprocess.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace
+{
+using namespace Talvoren::reader;
+
+// "instant" ends at once, "timed" waits up to a second, "value()" gives its
+// argument count, "inject" runs its string argument as a new line.
+class FuzzInterpreter : public Talvoren::OmbelScriptInterpreter
+{
+public:
+    using OmbelScriptInterpreter::OmbelScriptInterpreter;
+
+    OwnedTokens evaluateFunction(const TokenVector& call) override
+    {
+        OwnedTokens result;
+        result.push_back(std::make_unique<ComposerNumberToken>(static_cast<double>(call.size())));
+        return result;
+    }
+
+    std::shared_ptr<Process> executeFunction(TokenVector statement) override
+    {
+        const std::wstring& name = functionName(*statement[0]);
+        if (name == L"timed")
+        {
+            const double ms = statement.size() > 2 ? numberValue(*statement[2]) : 0.0;
+            return std::make_shared<WaitProcess>(static_cast<std::uint32_t>(std::clamp(ms, 0.0, 1000.0)), 1);
+        }
+        if (name == L"inject" && statement.size() > 2 && statement[2]->getType() == kString)
+            m_scriptManager->inject(textValue(*statement[2]));
+        return nullptr;
+    }
+
+    void registerFunctions(Talvoren::OmbelScriptManager* manager) override
+    {
+        for (const wchar_t* name : {L"instant", L"timed", L"value", L"inject"})
+            manager->registerFunction(std::make_shared<ComposerFunctionDefinition>(name, std::vector<irr::u32>{}));
+    }
+};
+
+std::string scriptPath()
+{
+    return "/tmp/fuzz_script_" + std::to_string(::getpid()) + ".omx";
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // "insert new skript!" for every input is noise.
+    std::freopen("/dev/null", "w", stdout);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::string::size_type lineEnd = input.find('\n');
+    const std::string line = input.substr(0, lineEnd);
+    const std::string file = lineEnd == std::string::npos ? std::string() : input.substr(lineEnd + 1);
+
+    const std::string path = scriptPath();
+    if (std::FILE* out = std::fopen(path.c_str(), "wb"))
+    {
+        std::fwrite(file.data(), 1, file.size(), out);
+        std::fclose(out);
+    }
+
+    Talvoren::OmbelDevice device;
+    g_device = &device;
+    {
+        Talvoren::OmbelScriptManager manager;
+        auto interpreter = std::make_shared<FuzzInterpreter>(&manager);
+        manager.setInterpreter(interpreter);
+        interpreter->registerFunctions(&manager);
+
+        std::wstring wideLine;
+        for (char c : line)
+            wideLine += static_cast<wchar_t>(static_cast<unsigned char>(c));
+        manager.inject(wideLine);
+        manager.insertScript(std::wstring(path.begin(), path.end()));
+        for (int frame = 0; frame < 8; ++frame)
+        {
+            device.getProcessManager()->update(150);
+            manager.update();
+        }
+    }
+    g_device = nullptr;
+    std::remove(path.c_str());
+    return 0;
+}

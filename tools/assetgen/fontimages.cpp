@@ -3,7 +3,6 @@
 #include "tools/assetgen/textrenderer.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace assetgen
 {
@@ -79,11 +78,4 @@ Canvas letterAtlas(const TextRenderer& font, const LetterAtlasStyle& style)
     return halo;
 }
 
-bool copyFontFile(const std::string& source, const std::string& target)
-{
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(target).parent_path(), error);
-    std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing, error);
-    return !error;
-}
 } // namespace assetgen

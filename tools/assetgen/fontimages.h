@@ -3,8 +3,6 @@
 
 #include "tools/assetgen/canvas.h"
 
-#include <string>
-
 namespace assetgen
 {
 class TextRenderer;
@@ -31,7 +29,4 @@ struct LetterAtlasStyle
 //! Rows of the atlas, top to bottom.
 extern const char* const kLetterAtlasRows[3];
 Canvas letterAtlas(const TextRenderer& font, const LetterAtlasStyle& style);
-
-//! Copies a font file unchanged.
-bool copyFontFile(const std::string& source, const std::string& target);
 } // namespace assetgen

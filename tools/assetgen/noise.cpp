@@ -57,23 +57,31 @@ float PeriodicNoise::fbm(float u, float v, int period, int octaves, float persis
     return sum / total;
 }
 
-float PeriodicNoise::cellular(float u, float v, int period) const
+PeriodicNoise::Cells PeriodicNoise::cells(float u, float v, int period) const
 {
     const float x = u * static_cast<float>(period);
     const float y = v * static_cast<float>(period);
     const int ix = static_cast<int>(std::floor(x));
     const int iy = static_cast<int>(std::floor(y));
-    float nearest = 2.0f;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
+    Cells result{8.0f, 8.0f, 0};
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
         {
             const int cx = ix + dx, cy = iy + dy;
             const std::uint32_t h = hash3(static_cast<std::uint32_t>(wrap(cx, period)),
                                           static_cast<std::uint32_t>(wrap(cy, period)), m_seed ^ 0xA511E9B3u);
-            const float px = static_cast<float>(cx) + static_cast<float>(h & 0xFFFF) / 65535.0f;
-            const float py = static_cast<float>(cy) + static_cast<float>(h >> 16) / 65535.0f;
-            nearest = std::fmin(nearest, std::hypot(px - x, py - y));
+            const float px = static_cast<float>(cx) + 0.1f + 0.8f * static_cast<float>(h & 0xFFFF) / 65535.0f;
+            const float py = static_cast<float>(cy) + 0.1f + 0.8f * static_cast<float>(h >> 16) / 65535.0f;
+            const float d = std::hypot(px - x, py - y);
+            if (d < result.nearest)
+            {
+                result.second = result.nearest;
+                result.nearest = d;
+                result.id = h;
+            }
+            else if (d < result.second)
+                result.second = d;
         }
-    return nearest;
+    return result;
 }
 } // namespace assetgen

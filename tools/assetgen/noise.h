@@ -15,8 +15,15 @@ public:
     //! Sum of `octaves` octaves starting at `period`, each twice as fine and
     //! `persistence` times as strong; normalised to [0, 1].
     float fbm(float u, float v, int period, int octaves, float persistence = 0.5f) const;
-    //! Distance to the nearest of `period` x `period` jittered points (cells, cracks).
-    float cellular(float u, float v, int period) const;
+    //! Distances to the nearest and second nearest of `period` x `period` jittered points,
+    //! in lattice units, and an id of the nearest one (flagstones, cracks).
+    struct Cells
+    {
+        float nearest;
+        float second;
+        std::uint32_t id;
+    };
+    Cells cells(float u, float v, int period) const;
 
 private:
     float lattice(int x, int y, int period) const;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <string>
 
 namespace Belgarune
 {
@@ -41,7 +42,8 @@ bool isFinite(const vector3df& pos)
 
 irr::core::stringw cellText(const MapCoord& cell)
 {
-    return irr::core::stringw(cell.x) + L", " + irr::core::stringw(cell.z);
+    // Irrlicht's own number conversion overflows on the smallest s32.
+    return (std::to_wstring(cell.x) + L", " + std::to_wstring(cell.z)).c_str();
 }
 } // namespace
 

@@ -20,6 +20,7 @@
 #include <exception>
 #include <fstream>
 #include <map>
+#include <vector>
 
 template <class Archive>
 void IEventData::serialize(Archive&, unsigned int)
@@ -33,6 +34,10 @@ void BaseEventData::serialize(Archive& archive, unsigned int)
     archive& m_timeStamp;
 }
 
+// Further event classes may be exported elsewhere: their serialisation writes this base.
+template void BaseEventData::serialize(boost::archive::text_oarchive&, unsigned int);
+template void BaseEventData::serialize(boost::archive::text_iarchive&, unsigned int);
+
 #define TALVOREN_SERIALIZE_BASE_ONLY(EventClass)                                                                      \
     template <class Archive>                                                                                          \
     void EventClass::serialize(Archive& archive, unsigned int)                                                       \
@@ -44,6 +49,33 @@ TALVOREN_SERIALIZE_BASE_ONLY(NextTextEvent)
 TALVOREN_SERIALIZE_BASE_ONLY(SetTextBoxEvent)
 TALVOREN_SERIALIZE_BASE_ONLY(SetNovelCharacterColorEvent)
 TALVOREN_SERIALIZE_BASE_ONLY(FlipNovelCharacterEvent)
+
+namespace
+{
+// Every event the archive constructs while a file is read. The archive loses
+// an object whose contents fail to load, so a failed read frees these itself.
+std::vector<IEventData*>* g_constructedEvents = nullptr;
+
+template <class Event>
+void constructEvent(Event* event)
+{
+    ::new (event) Event();
+    if (g_constructedEvents)
+        g_constructedEvents->push_back(event);
+}
+} // namespace
+
+#define TALVOREN_CONSTRUCT_RECORDED(EventClass)                                                                       \
+    template <class Archive>                                                                                          \
+    void load_construct_data(Archive&, EventClass* event, unsigned int)                                               \
+    {                                                                                                                 \
+        constructEvent(event);                                                                                        \
+    }
+
+TALVOREN_CONSTRUCT_RECORDED(NextTextEvent)
+TALVOREN_CONSTRUCT_RECORDED(SetTextBoxEvent)
+TALVOREN_CONSTRUCT_RECORDED(SetNovelCharacterColorEvent)
+TALVOREN_CONSTRUCT_RECORDED(FlipNovelCharacterEvent)
 
 BOOST_SERIALIZATION_ASSUME_ABSTRACT(IEventData)
 BOOST_CLASS_EXPORT_GUID(BaseEventData, "BaseEventData")
@@ -70,13 +102,14 @@ void writeArchive(std::ostream& stream, const Events& events)
     }
 }
 
-void readArchive(std::istream& stream, Events& events, std::string& error)
+//! Pointers in the order the archive handed them out.
+using Created = std::vector<IEventData*>;
+
+//! Reads the count and the pointers; false at an empty entry.
+bool readPointers(boost::archive::text_iarchive& archive, Created& created, std::string& error)
 {
-    boost::archive::text_iarchive archive(stream);
     int count = 0;
     archive >> count;
-    // The archive hands an object that it holds twice out as the same pointer.
-    std::map<IEventData*, std::shared_ptr<IEventData>> owners;
     for (int i = 0; i < count; ++i)
     {
         IEventData* pointer = nullptr;
@@ -84,14 +117,55 @@ void readArchive(std::istream& stream, Events& events, std::string& error)
         if (!pointer)
         {
             error = "entry " + std::to_string(i + 1) + " is empty";
-            events.clear();
-            return;
+            return false;
         }
+        created.push_back(pointer);
+    }
+    return true;
+}
+
+//! Takes ownership; an object that the archive held twice comes back as the same pointer.
+void adopt(const Created& created, Events& events)
+{
+    std::map<IEventData*, std::shared_ptr<IEventData>> owners;
+    for (IEventData* pointer : created)
+    {
         std::shared_ptr<IEventData>& owner = owners[pointer];
         if (!owner)
             owner.reset(pointer);
         events.push_back(owner);
     }
+}
+
+//! Collects the constructed events for one read and frees them unless released.
+class ConstructedEvents
+{
+public:
+    ConstructedEvents() { g_constructedEvents = &m_events; }
+    ~ConstructedEvents()
+    {
+        g_constructedEvents = nullptr;
+        for (IEventData* event : m_events)
+            delete event;
+    }
+    ConstructedEvents(const ConstructedEvents&) = delete;
+    ConstructedEvents& operator=(const ConstructedEvents&) = delete;
+    void release() { m_events.clear(); }
+
+private:
+    std::vector<IEventData*> m_events;
+};
+
+bool readArchive(std::istream& stream, Events& events, std::string& error)
+{
+    ConstructedEvents constructed;
+    boost::archive::text_iarchive archive(stream);
+    Created created;
+    if (!readPointers(archive, created, error))
+        return false;
+    constructed.release();
+    adopt(created, events);
+    return true;
 }
 } // namespace
 
@@ -138,14 +212,13 @@ bool read(const std::string& path, Events& events, std::string& error)
     }
     try
     {
-        readArchive(stream, events, error);
+        return readArchive(stream, events, error);
     }
     catch (const std::exception& exception)
     {
         error = exception.what();
-        events.clear();
+        return false;
     }
-    return error.empty();
 }
 } // namespace EventLogArchive
 } // namespace Talvoren

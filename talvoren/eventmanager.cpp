@@ -126,7 +126,11 @@ bool EventManager::queueEvent(const std::shared_ptr<IEventData>& event)
 
     m_queues[m_activeQueue].push_back(event);
     if (m_logEvents)
+    {
         m_loggedEvents.push_back(event);
+        if (g_device)
+            g_device->setDebugVariable(1, static_cast<double>(m_loggedEvents.size()), L"Logged Events");
+    }
     return true;
 }
 

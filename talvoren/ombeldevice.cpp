@@ -18,6 +18,9 @@
 #include "talvoren/picturescenenode.h"
 #include "talvoren/processmanager/processmanager.h"
 #include "talvoren/shadermanager.h"
+#include "talvoren/soundsystem/fadesoundevent.h"
+#include "talvoren/soundsystem/playsoundevent.h"
+#include "talvoren/soundsystem/soundmanager.h"
 
 #include <irrlicht.h>
 
@@ -79,6 +82,7 @@ OmbelDevice::OmbelDevice()
 OmbelDevice::~OmbelDevice()
 {
     m_languageSystem.reset();
+    m_soundManager.reset();
     m_joystickInfo.clear();
     m_eventManager.reset();
     m_console.reset();
@@ -152,6 +156,7 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
     m_gui = m_irrDevice->getGUIEnvironment();
     m_driver->setAllowZWriteOnTransparent(true);
 
+    startSoundManager();
     registerEngineEventTypes();
     m_console = std::make_shared<ConsoleLogic>(this);
     m_shaderManager = std::make_shared<ShaderManager>(m_driver);
@@ -162,11 +167,30 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
 
 void OmbelDevice::registerEngineEventTypes()
 {
-    // The sound events are registered here, before the others.
+    m_eventManager->registerEventType(PlaySoundEvent::kEventType);
+    m_eventManager->registerEventType(FadeSoundEvent::kEventType);
     m_eventManager->registerEventType(EngineEventTypes::kShowEffectEvent);
     m_eventManager->registerEventType(EngineEventTypes::kLoadResourcesEvent);
     m_eventManager->registerEventType(AddToLoadQueueEvent::kEventType);
-    // The sound manager listens for the sound events from here on.
+    m_eventManager->addListener(m_soundManager, PlaySoundEvent::kEventType);
+    m_eventManager->addListener(m_soundManager, FadeSoundEvent::kEventType);
+}
+
+void OmbelDevice::startSoundManager()
+{
+    // Without sound the program goes on; the manager then ignores every request.
+    m_soundManager = std::make_shared<SoundManager>();
+    switch (m_soundManager->init())
+    {
+    case SoundManager::kInitEngineExists:
+        log(getText(2), kLogError, false);
+        break;
+    case SoundManager::kInitEngineFailed:
+        log(getText(3), kLogError, false);
+        break;
+    case SoundManager::kInitDone:
+        break;
+    }
 }
 
 void OmbelDevice::logStartLines()

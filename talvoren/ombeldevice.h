@@ -44,6 +44,7 @@ class LogFile;
 class OmbelScriptManager;
 class ShaderManager;
 class SimpleLanguageSystem;
+class SoundManager;
 
 //! The engine's name (window caption while starting, caption of message boxes).
 extern const wchar_t* const g_engineName;
@@ -101,6 +102,8 @@ public:
     ConsoleLogic* getConsole() const { return m_console.get(); }
     ShaderManager* getShaderManager() const { return m_shaderManager.get(); }
     OmbelScriptManager* getScriptManager() const { return m_scriptManager.get(); }
+    //! Null before init; its engine may be missing (see Talvoren::getSoundEngine).
+    SoundManager* getSoundManager() const { return m_soundManager.get(); }
     //! Engine text of that number from the language system.
     irr::core::stringw getText(int number) const;
 
@@ -144,6 +147,8 @@ public:
 
 private:
     void releaseIrrlichtDevice();
+    //! Creates and starts the sound manager; a failure is logged, start-up goes on.
+    void startSoundManager();
     void registerEngineEventTypes();
     //! Index of a key code in the key table, -1 for codes beyond it.
     static int keyTableIndex(const irr::EKEY_CODE& key);
@@ -184,6 +189,8 @@ private:
     irr::u32 m_logLevel;
     irr::u32 m_lastTimerDelta;
     bool m_timerDeltaStarted;
+    //! Made by init; released first of the members, before the managers whose processes may hold its sounds.
+    std::shared_ptr<SoundManager> m_soundManager;
 };
 } // namespace Talvoren
 

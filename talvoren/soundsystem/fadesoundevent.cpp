@@ -1,0 +1,3 @@
+#include "talvoren/soundsystem/fadesoundevent.h"
+
+const HashedString FadeSoundEvent::kEventType("FadeSoundEvent");

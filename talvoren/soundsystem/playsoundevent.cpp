@@ -1,0 +1,3 @@
+#include "talvoren/soundsystem/playsoundevent.h"
+
+const HashedString PlaySoundEvent::kEventType("PlaySoundEvent");

@@ -131,14 +131,17 @@ inline void writeLevelAssets(irr::video::IVideoDriver* driver)
     writeTexture(driver, dir + "wood.png", SColor(255, 140, 90, 40));
     writeTexture(driver, dir + "prop.png", SColor(255, 200, 180, 120));
     writeTexture(driver, dir + "fog.jpg", SColor(255, 90, 90, 110));
-    const SColor neutral(255, 128, 128, 128);
+    // Surfaces in a few muted tones, so that neighbouring pieces tell apart in screenshots.
+    const SColor tones[5] = {SColor(255, 130, 120, 100), SColor(255, 100, 110, 130), SColor(255, 140, 140, 140),
+                             SColor(255, 150, 100, 80), SColor(255, 90, 120, 110)};
+    int tone = 0;
     for (const char* name :
          {"QVBoden1.png", "QVBoden2.png", "QVBoden3.png", "QVBoden4.png", "QVBoden4Uebergang.png", "QVWall5.png",
           "QVWall7.png", "QVWallBig2Lightversion.png", "QVBannerClear.png", "QVBanner1.png", "QVBanner2.png",
           "QVBanner3.png", "QVBanner4.png", "QVPuzzle2A.png", "QVPuzzle2B.png", "QVPuzzle2C.png", "QVPuzzle2D.png",
           "qvRelief1.png", "qvRelief2.png", "QVKeystone1A.png", "QVKeystone2A.png", "QVKeystone3A.png",
           "QVWall6_2.png", "QVWall4CreepyEdition.png"})
-        writeTexture(driver, dir + name, neutral);
+        writeTexture(driver, dir + name, tones[tone++ % 5]);
     for (const char* name :
          {"QVBoden1_cm.png", "QVBoden2_cm.png", "QVBoden3_cm.png", "QVBoden4_cm.png", "QVBoden4Uebergang_cm.png",
           "QVWallBig2_cm.png", "QVWall3A2_cm.png", "QVWall6_cm.png", "QVSaeule_cm.png", "QVBanner1_cm.png",

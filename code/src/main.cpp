@@ -1,6 +1,9 @@
 // Start-up and shutdown of the game.
 
+#include "code/src/events/gameevents.h"
+#include "code/src/gamebase.h"
 #include "code/src/startupsettings.h"
+#include "talvoren/eventmanager.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"
 #include "talvoren/ombeldevice.h"
@@ -30,6 +33,7 @@ int main()
     if (!ini->isLoaded())
         return -1;
     const Talvoren::GameSettings settings = Talvoren::readGameSettings(*ini);
+    Belgarune::storeGameSettings(settings, *g_gameBase);
 
     const irr::u8 antiAlias = Belgarune::deriveAntiAlias(settings.antiAlias);
     const irr::core::dimension2d<irr::u32> windowSize =
@@ -50,6 +54,8 @@ int main()
     g_device->writeSystemInfo(0);
     g_device->writeSystemInfo(1);
     g_device->writeSystemInfo(0);
+
+    Belgarune::registerGameEventTypes(*g_device->getEventManager());
 
     irrDevice->setWindowCaption(L"Belgarune");
     irrDevice->setResizable(true);

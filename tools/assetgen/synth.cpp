@@ -132,7 +132,8 @@ void reverb(Sound& sound, float roomSeconds, float wet)
     const float delays[4] = {0.0297f, 0.0371f, 0.0411f, 0.0437f};
     const size_t tail = static_cast<size_t>(roomSeconds * kSampleRate);
     const size_t frames = sound.frames();
-    Sound echoes = Sound::silence(static_cast<float>(frames + tail) / kSampleRate, sound.channels);
+    Sound echoes = Sound::silence(0.0f, sound.channels);
+    echoes.samples.assign((frames + tail) * static_cast<size_t>(sound.channels), 0.0f);
     for (int c = 0; c < sound.channels; ++c)
         for (float delaySeconds : delays)
         {

@@ -27,6 +27,7 @@ void logEventLogError(const char* format, const std::string& fileName, const std
 EventManager::EventManager(const char* name, bool setAsGlobal)
     : IEventManager(name, setAsGlobal),
       m_logEvents(false),
+      m_wildcardListeners(nullptr),
       m_replayStartTime(0),
       m_firstLoggedTime(0),
       m_activeQueue(0),
@@ -45,6 +46,14 @@ EventManager::ListenerList* EventManager::findListeners(std::uint32_t typeHash)
 {
     const auto found = m_listeners.find(typeHash);
     return found == m_listeners.end() ? nullptr : &found->second;
+}
+
+EventManager::ListenerList* EventManager::findValidListeners(const HashedString& type, bool& valid)
+{
+    ListenerList* listeners = findListeners(type.getHashValue());
+    // Lists are made only for types that passed validation, and types stay registered.
+    valid = (listeners && type.getHashValue() != 0) || validateType(type);
+    return listeners;
 }
 
 bool EventManager::validateType(const HashedString& type) const
@@ -73,6 +82,8 @@ bool EventManager::addListener(const std::shared_ptr<IEventListener>& listener, 
     if (!listener || !validateType(type))
         return false;
     ListenerList& listeners = m_listeners[type.getHashValue()];
+    if (type.getHashValue() == 0)
+        m_wildcardListeners = &listeners;
     if (listeners.contains(listener.get()))
         return false;
     listeners.append(listener);
@@ -91,18 +102,20 @@ bool EventManager::removeListener(const std::shared_ptr<IEventListener>& listene
 
 bool EventManager::trigger(const IEventData& event)
 {
-    if (!validateType(event.getEventType()))
+    bool valid = false;
+    // Looked up before the wildcard listeners run: a list they start waits for the next dispatch.
+    ListenerList* listeners = findValidListeners(event.getEventType(), valid);
+    if (!valid)
         return false;
     // The event may live on the sender's stack: the listeners get a pointer that owns nothing.
     const std::shared_ptr<IEventData> pointer(std::shared_ptr<IEventData>(), const_cast<IEventData*>(&event));
 
-    if (ListenerList* wildcard = findListeners(0))
-        wildcard->walkSnapshot([&pointer](IEventListener& listener) {
+    if (m_wildcardListeners)
+        m_wildcardListeners->walkSnapshot([&pointer](IEventListener& listener) {
             listener.handleEvent(pointer);
             return false;
         });
 
-    ListenerList* listeners = findListeners(event.getEventType().getHashValue());
     if (!listeners)
         return false;
     bool consumed = false;
@@ -119,9 +132,11 @@ bool EventManager::queueEvent(const std::shared_ptr<IEventData>& event)
         Talvoren::reportAssertion("m_activeQueue >= 0");
     if (m_activeQueue >= kNumQueues)
         Talvoren::reportAssertion("m_activeQueue < kNumQueues");
-    if (!event || !validateType(event->getEventType()))
+    if (!event)
         return false;
-    if (!findListeners(event->getEventType().getHashValue()) && !findListeners(0))
+    bool valid = false;
+    const ListenerList* listeners = findValidListeners(event->getEventType(), valid);
+    if (!valid || (!listeners && !m_wildcardListeners))
         return false;
 
     m_queues[m_activeQueue].push_back(event);
@@ -156,7 +171,7 @@ bool EventManager::tick(std::uint32_t maxMs)
     const std::uint32_t startTime = now();
     queueDueReplayEvent(startTime);
     const std::uint32_t endTime = maxMs == kInfinite ? kInfinite : startTime + maxMs;
-    ListenerList* wildcard = findListeners(0);
+    ListenerList* wildcard = m_wildcardListeners;
 
     // From here on, every event queued waits for the next tick.
     EventQueue& dispatched = m_queues[m_activeQueue];

@@ -55,6 +55,8 @@ private:
     using EventQueue = std::deque<std::shared_ptr<IEventData>>;
 
     ListenerList* findListeners(std::uint32_t typeHash);
+    //! The type's listener list or null; valid as validateType would say.
+    ListenerList* findValidListeners(const HashedString& type, bool& valid);
     void queueDueReplayEvent(std::uint32_t now);
     std::uint32_t now() const { return m_timeSource(); }
 
@@ -62,6 +64,7 @@ private:
     std::set<HashedString> m_registeredTypes;
     // Lists are never erased, so a pointer to one stays valid.
     std::map<std::uint32_t, ListenerList> m_listeners;
+    ListenerList* m_wildcardListeners;
     std::array<EventQueue, kNumQueues> m_queues;
     EventList m_loggedEvents;
     std::deque<std::shared_ptr<IEventData>> m_replayEvents;

@@ -112,8 +112,12 @@ private:
 
     void compactWhenIdle()
     {
-        if (m_walkDepth > 0 || !m_hasRemoved)
-            return;
+        if (m_walkDepth == 0 && m_hasRemoved)
+            compact();
+    }
+
+    void compact()
+    {
         m_hasRemoved = false;
         const auto firstRemoved = std::stable_partition(m_entries.begin(), m_entries.end(),
                                                         [](const Entry& entry) { return !entry.removed; });

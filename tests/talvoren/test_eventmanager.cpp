@@ -133,6 +133,17 @@ TEST_F(EventManagerTest, ListenersChangedDuringTriggerTakeEffectFromTheNextDispa
     EXPECT_EQ(journal, (Journal{"first:AlphaEvent:1", "first:AlphaEvent:2", "late:AlphaEvent:2"}));
 }
 
+TEST_F(EventManagerTest, AFirstListenerAddedByTheWildcardWaitsForTheNextTrigger)
+{
+    manager.registerEventType(kWildcard);
+    auto all = listen("all", kWildcard);
+    auto late = std::make_shared<JournalListener>("late", journal, true);
+    all->action = [&](const std::shared_ptr<IEventData>&) { manager.addListener(late, BetaEvent::kEventType); };
+    EXPECT_FALSE(manager.trigger(BetaEvent(1)));
+    EXPECT_TRUE(manager.trigger(BetaEvent(2)));
+    EXPECT_EQ(journal, (Journal{"all:BetaEvent:1", "all:BetaEvent:2", "late:BetaEvent:2"}));
+}
+
 TEST_F(EventManagerTest, AListenerMayRemoveItselfWhileBeingCalled)
 {
     auto self = listen("self", AlphaEvent::kEventType);

@@ -367,10 +367,11 @@ void OmbelScriptManager::executeFunction(const ScriptStatement& statement, Scrip
             return;
         process = std::make_shared<WaitProcess>(toWaitMs(argument), kScriptProcessType);
     }
-    else if (m_interpreter)
+    else if (const std::shared_ptr<OmbelScriptInterpreter> interpreter = m_interpreter)
     {
-        process = m_interpreter->executeFunction(statement.getTokens());
-        m_interpreter->releaseTokens();
+        // Held for the call: a command may hand the manager another interpreter.
+        process = interpreter->executeFunction(statement.getTokens());
+        interpreter->releaseTokens();
     }
 
     if (run.mergeCounter > 0)

@@ -2,11 +2,11 @@
 // Small level assets written by the tests themselves: text .x meshes of
 // double-sided quads, solid-colour textures, and an OpenGL device to draw them.
 
-#include "tests/support/tempdir.h"
-
 #include <irrlicht.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -14,6 +14,13 @@
 
 namespace testlevel
 {
+//! Writes the text to path, creating its folders.
+inline void writeTextFile(const std::string& path, const std::string& text)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
 struct Quad
 {
     irr::core::vector3df corners[4]; // in order around the quad
@@ -101,27 +108,27 @@ inline void writeLevelAssets(irr::video::IVideoDriver* driver)
     const std::string dir = "gamedata/objects/";
     const Quad lyingWall = lyingQuad(25.0f, 50.0f);      // stands up at pitch -90: 10 wide, 20 high
     const Quad standingWall = uprightQuad(25.0f, 0.0f, 100.0f);
-    testsupport::writeFile(dir + "wall1.x", xMesh({lyingWall}, 1, "stone1.png"));
-    testsupport::writeFile(dir + "wall2.x", xMesh({lyingWall}, 1, "stone2.png"));
-    testsupport::writeFile(dir + "wall3.x", xMesh({standingWall}, 1, "stone3.png"));
-    testsupport::writeFile(dir + "wall4.x", xMesh({standingWall}, 1, "stone4.png"));
+    writeTextFile(dir + "wall1.x", xMesh({lyingWall}, 1, "stone1.png"));
+    writeTextFile(dir + "wall2.x", xMesh({lyingWall}, 1, "stone2.png"));
+    writeTextFile(dir + "wall3.x", xMesh({standingWall}, 1, "stone3.png"));
+    writeTextFile(dir + "wall4.x", xMesh({standingWall}, 1, "stone4.png"));
     const Quad bars = uprightQuad(12.0f, 0.0f, 100.0f);
-    testsupport::writeFile(dir + "git1.x", xMesh({bars}, 1, "iron.png"));
-    testsupport::writeFile(dir + "git2.x", xMesh({bars}, 1, "iron.png"));
+    writeTextFile(dir + "git1.x", xMesh({bars}, 1, "iron.png"));
+    writeTextFile(dir + "git2.x", xMesh({bars}, 1, "iron.png"));
     const Quad door = uprightQuad(25.0f, 0.0f, 100.0f);
     const Quad doorFrame = uprightQuad(28.0f, 95.0f, 105.0f, -1.0f);
     for (const char* name : {"door1.X", "door1_2.X", "door1_3.X", "door1_4.X", "door1_5.X", "door1_6.X", "door1_7.X"})
-        testsupport::writeFile(dir + name, xMesh({door, doorFrame}, 2, "wood.png"));
-    testsupport::writeFile(dir + "door2.X", xMesh({door}, 1, "iron.png"));
+        writeTextFile(dir + name, xMesh({door, doorFrame}, 2, "wood.png"));
+    writeTextFile(dir + "door2.X", xMesh({door}, 1, "iron.png"));
     const Quad prop = uprightQuad(10.0f, 0.0f, 20.0f);
     for (const char* name : {"topf1.X", "podest1.X", "inst.X", "saule1.X", "ceil.X", "keystone.X", "map.X", "kill1.X",
                              "item_vio.X", "item_bass.X", "item_alt.X", "hs.X", "plat.X", "plat2.X", "light1.X"})
-        testsupport::writeFile(dir + name, xMesh({prop}, 1, "prop.png"));
+        writeTextFile(dir + name, xMesh({prop}, 1, "prop.png"));
     std::vector<Quad> graveParts;
     for (int i = 0; i < 7; ++i)
         graveParts.push_back(uprightQuad(10.0f, 3.0f * i, 3.0f * i + 3.0f));
     for (const char* name : {"grave_1.X", "grave_2.X", "grave_3.X"})
-        testsupport::writeFile(dir + name, xMesh(graveParts, 7, "prop.png"));
+        writeTextFile(dir + name, xMesh(graveParts, 7, "prop.png"));
 
     writeTexture(driver, dir + "stone1.png", SColor(255, 150, 110, 90));
     writeTexture(driver, dir + "stone2.png", SColor(255, 120, 120, 140));

@@ -8,6 +8,7 @@
 #include "code/src/visualspace.h"
 #include "talvoren/shadermanager.h"
 #include "tests/code/levelassets.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 

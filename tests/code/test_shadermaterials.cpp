@@ -6,6 +6,7 @@
 #include "code/src/shadermaterials.h"
 #include "talvoren/shadermanager.h"
 #include "tests/code/levelassets.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 

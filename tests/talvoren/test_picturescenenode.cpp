@@ -4,6 +4,7 @@
 #include "talvoren/picturescenenode.h"
 #include "talvoren/shadermanager.h"
 #include "tests/code/levelassets.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"
 #include "talvoren/ombeldevice.h"
+#include "talvoren/soundsystem/soundmanager.h"
 
 #include <irrlicht.h>
 
@@ -67,6 +68,9 @@ int main()
     // A missing font file keeps Irrlicht's built-in font.
     g_device->setConsoleFont(L"Talvoren/systemFont.bmp");
     g_device->getGUIEnvironment()->getSkin()->setFont(g_device->getConsoleFont());
+
+    // As read from game.ini, unclamped.
+    g_device->getSoundManager()->setMasterVolume(g_gameBase->m_volume / 100.0f);
 
     ini.reset();
     g_device->run();

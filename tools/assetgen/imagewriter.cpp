@@ -1,11 +1,11 @@
 #include "tools/assetgen/imagewriter.h"
 
 #include "tools/assetgen/canvas.h"
+#include "tools/assetgen/outputfolder.h"
 
 #include <irrlicht.h>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace assetgen
 {
@@ -36,7 +36,8 @@ ImageWriter::~ImageWriter() { m_device->drop(); }
 
 bool ImageWriter::write(const Canvas& canvas, const std::string& path, PixelFormat format) const
 {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    if (!makeParentFolder(path))
+        return false;
     irr::video::IVideoDriver* driver = m_device->getVideoDriver();
     const irr::video::ECOLOR_FORMAT colourFormat =
         format == PixelFormat::WithAlpha ? irr::video::ECF_A8R8G8B8 : irr::video::ECF_R8G8B8;

@@ -62,7 +62,7 @@ Canvas maskFace(const MaskPaint& paint)
         c = mix(c, paint.marking * 0.6f, 1 - smoothstep(f.eyeRadius * 1.2f, f.eyeRadius * 1.45f, eye));
         c = mix(c, rgb(5, 3, 3), 1 - smoothstep(f.eyeRadius * 0.85f, f.eyeRadius, eye));
         // Mouth: a thin dark slit.
-        const float mouth = std::max(std::fabs(y - f.mouthY - 0.06f * x * x) * 6, std::fabs(x) * 2.2f);
+        const float mouth = std::hypot(x * 2.6f, (y - f.mouthY - 0.25f * x * x) * 9);
         c = mix(c, rgb(20, 5, 5), 1 - smoothstep(0.55f, 0.75f, mouth));
         return c.withAlpha(1);
     });

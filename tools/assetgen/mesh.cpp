@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace assetgen
 {
@@ -137,6 +138,11 @@ void Mesh::addLathe(const std::vector<std::pair<float, float>>& profile, int seg
                     const Placement& placement)
 {
     const int last = static_cast<int>(profile.size()) - 1;
+    // Texture v runs along the profile's length, so long straight parts are not squeezed.
+    std::vector<float> along(profile.size(), 0.0f);
+    for (int i = 1; i <= last; ++i)
+        along[i] = along[i - 1] + std::hypot(profile[i].first - profile[i - 1].first,
+                                             profile[i].second - profile[i - 1].second);
     auto slope = [&](int i) {
         const auto& from = profile[std::max(i - 1, 0)];
         const auto& to = profile[std::min(i + 1, last)];
@@ -149,7 +155,8 @@ void Mesh::addLathe(const std::vector<std::pair<float, float>>& profile, int seg
             const float r = profile[i].first;
             const auto [dr, dy] = slope(i);
             const Vec3 normal = normalised({std::cos(angle) * dy, -dr, std::sin(angle) * dy});
-            return SurfacePoint{{r * std::cos(angle), profile[i].second, r * std::sin(angle)}, normal, u, 1 - v};
+            return SurfacePoint{{r * std::cos(angle), profile[i].second, r * std::sin(angle)}, normal, u,
+                                1 - along[i] / std::max(along[last], 1e-6f)};
         },
         segments, last, material, placement);
 }

@@ -9,6 +9,7 @@ namespace assetgen
 namespace
 {
 constexpr float kMusicPeak = 0.8f;
+constexpr float kEndingFade = 1.5f;
 
 const Timbre kFlute{{{1, 1}, {2, 0.2f}, {3, 0.08f}}, 5, 0.05f};
 const Timbre kPad{{{1, 1}, {1, 0.5f, 1.5f}, {2, 0.3f}, {3, 0.1f, -1}}, 0.5f, 0.2f};
@@ -69,6 +70,12 @@ Sound render(const Piece& piece)
     }
     if (piece.loop)
         mix.foldIntoLoop(loopFrames);
+    else
+    {
+        // Effect music lasts as long as its effect: the reverb tail fades out inside it.
+        mix.samples.resize(loopFrames * piece.channels);
+        shape(mix, {0.001f, 0.001f, 1.0f, kEndingFade});
+    }
     mix.normalise(kMusicPeak);
     return mix;
 }
@@ -89,7 +96,7 @@ Piece levelFlute()
 
 Piece titleIntro()
 {
-    Piece piece{70, 16, 2, false, 3.0f, 0.4f, 0, {}};
+    Piece piece{70, 18, 2, false, 3.0f, 0.4f, 0, {}};
     Track arpeggio{kPluck, kPlucked, -0.3f, 0.8f, {}};
     for (int bar = 0; bar < 3; ++bar)
         addMotif(arpeggio, bar * 4.0f, 0.5f, {0, 2, 4, 6, 8, 6, 4, 2}, bar == 2 ? 1 : 0);

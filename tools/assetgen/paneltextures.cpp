@@ -104,7 +104,8 @@ Canvas puzzleTile(std::uint32_t seed, PuzzleGlyph glyph, const Colour& colour)
             distance = (std::fabs(x) + std::fabs(y)) * 0.75f - 0.22f;
             break;
         case PuzzleGlyph::Triangle:
-            distance = std::max(y - 0.2f, std::fabs(x) * 0.9f + y * 0.5f - 0.12f);
+            // Apex at (0, -0.25), base corners at (+-0.225, 0.2).
+            distance = std::max(y - 0.2f, 0.894f * std::fabs(x) - 0.447f * (y + 0.25f));
             break;
         }
         const float outline = 1 - smoothstep(0.012f, 0.025f, std::fabs(distance));
@@ -180,8 +181,8 @@ Canvas keystoneFace(const TextRenderer& font, const char* letter, const Colour& 
         Colour out = mix(c, c * 0.35f, carved);
         if (lit)
         {
-            out = mix(out, glow, std::min(1.0f, halo.at(x, y).a * 1.5f) * 0.6f);
-            out = mix(out, Colour{1, 1, 1, 1}, carved * 0.85f);
+            out = mix(out * 1.3f, glow, std::min(1.0f, halo.at(x, y).a * 2.5f) * 0.85f);
+            out = mix(out, Colour{1, 1, 0.9f, 1}, carved);
         }
         return out.withAlpha(1);
     });

@@ -1,23 +1,19 @@
 #include "tools/assetgen/sound.h"
 
+#include "tools/assetgen/outputfolder.h"
+
 #include <sndfile.h>
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 namespace assetgen
 {
 namespace
 {
-void makeFolder(const std::string& path)
-{
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-}
-
 constexpr int kOggSerial = 0x0B17A5E1;
 constexpr int kVorbisBlock = 1024;
 } // namespace
@@ -59,7 +55,8 @@ void Sound::foldIntoLoop(size_t loopFrames)
 
 bool writeWav(const Sound& sound, const std::string& path)
 {
-    makeFolder(path);
+    if (!makeParentFolder(path))
+        return false;
     SF_INFO info{};
     info.samplerate = kSampleRate;
     info.channels = sound.channels;
@@ -74,7 +71,8 @@ bool writeWav(const Sound& sound, const std::string& path)
 
 bool writeOggVorbis(const Sound& sound, const std::string& path, float quality)
 {
-    makeFolder(path);
+    if (!makeParentFolder(path))
+        return false;
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
     if (!file)
         return false;

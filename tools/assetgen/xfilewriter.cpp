@@ -1,9 +1,9 @@
 #include "tools/assetgen/xfilewriter.h"
 
 #include "tools/assetgen/mesh.h"
+#include "tools/assetgen/outputfolder.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -76,7 +76,8 @@ bool writeXFile(const Mesh& mesh, const std::string& path)
         writeMaterial(out, texture);
     out << "  }\n }\n}\n";
 
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    if (!makeParentFolder(path))
+        return false;
     std::ofstream file(path, std::ios::binary);
     file << out.str();
     return static_cast<bool>(file);

@@ -1,0 +1,214 @@
+// Every generated picture loads through Irrlicht, with the sizes and looks the displays rely on.
+#include "tools/assetgen/assettable.h"
+
+#include <gtest/gtest.h>
+#include <irrlicht.h>
+
+#include <cmath>
+#include <filesystem>
+
+namespace
+{
+using namespace irr;
+
+const std::string kGameDir = BELGARUNE_GAME_DIR;
+
+class GeneratedImages : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SIrrlichtCreationParameters parameters;
+        parameters.DriverType = video::EDT_NULL;
+        parameters.LoggingLevel = ELL_NONE;
+        m_device = createDeviceEx(parameters);
+        ASSERT_NE(m_device, nullptr);
+    }
+    void TearDown() override
+    {
+        for (video::IImage* image : m_images)
+            image->drop();
+        m_device->drop();
+    }
+
+    video::IImage* image(const std::string& path)
+    {
+        video::IImage* loaded = m_device->getVideoDriver()->createImageFromFile((kGameDir + "/" + path).c_str());
+        if (loaded)
+            m_images.push_back(loaded);
+        return loaded;
+    }
+
+    //! Mean luminance (0..255) of a rectangle of an image.
+    float luminance(video::IImage* picture, u32 x0, u32 y0, u32 x1, u32 y1)
+    {
+        double sum = 0;
+        for (u32 y = y0; y < y1; ++y)
+            for (u32 x = x0; x < x1; ++x)
+            {
+                const video::SColor c = picture->getPixel(x, y);
+                sum += 0.299 * c.getRed() + 0.587 * c.getGreen() + 0.114 * c.getBlue();
+            }
+        return static_cast<float>(sum / ((x1 - x0) * (y1 - y0)));
+    }
+
+    float meanLuminance(video::IImage* picture)
+    {
+        return luminance(picture, 0, 0, picture->getDimension().Width, picture->getDimension().Height);
+    }
+
+    IrrlichtDevice* m_device = nullptr;
+    std::vector<video::IImage*> m_images;
+};
+
+bool powerOfTwo(u32 n) { return n != 0 && (n & (n - 1)) == 0; }
+
+TEST_F(GeneratedImages, EveryPictureLoads)
+{
+    int pictures = 0;
+    for (const assetgen::AssetEntry& entry : assetgen::assetTable())
+    {
+        if (entry.family != assetgen::AssetFamily::Image && entry.family != assetgen::AssetFamily::Font)
+            continue;
+        video::IImage* picture = image(entry.path);
+        ASSERT_NE(picture, nullptr) << entry.path;
+        EXPECT_GE(picture->getDimension().Width, 16u) << entry.path;
+        EXPECT_GE(picture->getDimension().Height, 16u) << entry.path;
+        ++pictures;
+    }
+    EXPECT_GT(pictures, 100);
+}
+
+TEST_F(GeneratedImages, ScreenPicturesHavePowerOfTwoSizes)
+{
+    for (const char* path : {"gamedata/gui/d1.png", "gamedata/gui/hp.png", "gamedata/gui/QVTitle.png",
+                             "gamedata/QVStrichMenu.png", "gamedata/gui/song1.png", "gamedata/gui/song6.png",
+                             "gamedata/objects/QVMapBack.png", "gamedata/gui/lines.png", "gamedata/gui/lines2.png",
+                             "gamedata/gui/key1.png", "gamedata/objects/QVBoden1.png", "gamedata/objects/fog.jpg"})
+    {
+        video::IImage* picture = image(path);
+        ASSERT_NE(picture, nullptr) << path;
+        EXPECT_TRUE(powerOfTwo(picture->getDimension().Width)) << path;
+        EXPECT_TRUE(powerOfTwo(picture->getDimension().Height)) << path;
+    }
+    video::IImage* hearts = image("gamedata/gui/hp.png");
+    EXPECT_EQ(hearts->getDimension(), core::dimension2du(128, 64));
+    video::IImage* staff = image("gamedata/gui/lines.png");
+    EXPECT_GE(staff->getDimension().Width, 4 * staff->getDimension().Height) << "a wide staff";
+    video::IImage* clef = image("gamedata/gui/key1.png");
+    EXPECT_GT(clef->getDimension().Height, clef->getDimension().Width) << "authored turned";
+    for (const char* logo : {"gamedata/tq_logo.png", "gamedata/irr_logo.png", "gamedata/klang_logo.png"})
+    {
+        video::IImage* picture = image(logo);
+        ASSERT_NE(picture, nullptr) << logo;
+        EXPECT_LE(picture->getDimension().Width, 640u) << logo;
+        EXPECT_LE(picture->getDimension().Height, 480u) << logo;
+    }
+}
+
+TEST_F(GeneratedImages, LetterAtlasesHoldTheLetterGrid)
+{
+    for (const char* path : {"gamedata/objects/font.png", "gamedata/objects/font2.png"})
+    {
+        video::IImage* atlas = image(path);
+        ASSERT_NE(atlas, nullptr);
+        EXPECT_GE(atlas->getDimension().Width, 936u);
+        EXPECT_GE(atlas->getDimension().Height, 234u);
+        // The 'a' cell holds ink, the gap between cells does not.
+        u32 inkInCell = 0, inkInGap = 0;
+        for (u32 y = 0; y < 70; ++y)
+            for (u32 x = 0; x < 70; ++x)
+                inkInCell += atlas->getPixel(x, y).getAlpha() > 128 ? 1 : 0;
+        for (u32 y = 0; y < 234; ++y)
+            inkInGap += atlas->getPixel(76, y).getAlpha() > 200 ? 1 : 0;
+        EXPECT_GT(inkInCell, 100u) << path;
+        EXPECT_EQ(inkInGap, 0u) << path;
+    }
+}
+
+TEST_F(GeneratedImages, SystemFontIsABitmapFontOfPrintableAscii)
+{
+    gui::IGUIFont* font = m_device->getGUIEnvironment()->getFont((kGameDir + "/Talvoren/systemFont.bmp").c_str());
+    ASSERT_NE(font, nullptr);
+    ASSERT_EQ(font->getType(), gui::EGFT_BITMAP);
+    auto* bitmap = static_cast<gui::IGUIFontBitmap*>(font);
+    EXPECT_EQ(bitmap->getSpriteBank()->getPositions().size(), 95u);
+    const core::dimension2du letter = font->getDimension(L"A");
+    EXPECT_EQ(letter.Width, 8u);
+    EXPECT_EQ(letter.Height, 17u);
+    EXPECT_EQ(font->getDimension(L"iW").Width, 16u) << "monospace";
+}
+
+TEST_F(GeneratedImages, FloorsWarnThePlayer)
+{
+    const float plain = meanLuminance(image("gamedata/objects/QVBoden1.png"));
+    const float dark = meanLuminance(image("gamedata/objects/QVBoden4.png"));
+    EXPECT_LT(dark, plain * 0.5f) << "the deadly floor is clearly darker";
+    // The grey floor has no colour of its own.
+    video::IImage* grey = image("gamedata/objects/QVBoden3.png");
+    const video::SColor centre = grey->getPixel(100, 60);
+    EXPECT_LE(std::abs(static_cast<int>(centre.getRed()) - static_cast<int>(centre.getBlue())), 12);
+}
+
+TEST_F(GeneratedImages, TransitionFloorIsSymmetricTopToBottom)
+{
+    video::IImage* tile = image("gamedata/objects/QVBoden4Uebergang.png");
+    const u32 w = tile->getDimension().Width, h = tile->getDimension().Height;
+    const float top = luminance(tile, 0, 0, w, h / 8);
+    const float bottom = luminance(tile, 0, h - h / 8, w, h);
+    const float middle = luminance(tile, 0, h / 2 - h / 16, w, h / 2 + h / 16);
+    EXPECT_GT(top, middle * 1.5f);
+    EXPECT_GT(bottom, middle * 1.5f);
+    EXPECT_NEAR(top, bottom, 0.25f * top);
+}
+
+TEST_F(GeneratedImages, StoneTilesAreSeamless)
+{
+    // Across the wrap the colour changes no more than between neighbouring columns inside.
+    for (const char* path : {"gamedata/objects/QVBoden1.png", "gamedata/objects/QVBoden2.png",
+                             "gamedata/objects/QVWall3A2.png", "gamedata/objects/fog.jpg"})
+    {
+        video::IImage* tile = image(path);
+        const u32 w = tile->getDimension().Width, h = tile->getDimension().Height;
+        auto columnStep = [&](u32 a, u32 b) {
+            double sum = 0;
+            for (u32 y = 0; y < h; ++y)
+                sum += std::abs(static_cast<int>(tile->getPixel(a, y).getGreen()) -
+                                static_cast<int>(tile->getPixel(b, y).getGreen()));
+            return sum / h;
+        };
+        double inside = 0;
+        for (u32 x = 1; x + 1 < w; x += w / 16)
+            inside += columnStep(x, x + 1);
+        inside /= 16;
+        EXPECT_LT(columnStep(w - 1, 0), inside * 2.5 + 2) << path;
+    }
+}
+
+TEST_F(GeneratedImages, LitKeystonesGlow)
+{
+    for (const char* n : {"1", "2", "3"})
+    {
+        const float dormant = meanLuminance(image(std::string("gamedata/objects/QVKeystone") + n + "A.png"));
+        const float lit = meanLuminance(image(std::string("gamedata/objects/QVKeystone") + n + "B.png"));
+        EXPECT_GT(lit, dormant * 1.25f) << n;
+    }
+}
+
+TEST_F(GeneratedImages, CutOutPicturesHaveTransparency)
+{
+    for (const char* path : {"gamedata/objects/QVBanner1.png", "gamedata/objects/qvRelief1.png",
+                             "gamedata/objects/blood2.png", "gamedata/gui/ColorNotered.png", "gamedata/gui/hp.png"})
+    {
+        video::IImage* picture = image(path);
+        ASSERT_NE(picture, nullptr) << path;
+        EXPECT_EQ(picture->getPixel(0, 0).getAlpha(), 0u) << path;
+        const core::dimension2du size = picture->getDimension();
+        u32 opaque = 0;
+        for (u32 y = 0; y < size.Height; ++y)
+            for (u32 x = 0; x < size.Width; ++x)
+                opaque += picture->getPixel(x, y).getAlpha() > 200 ? 1 : 0;
+        EXPECT_GT(opaque, size.Width * size.Height / 20) << path;
+    }
+}
+} // namespace

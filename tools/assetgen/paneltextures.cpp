@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace assetgen
 {
@@ -57,6 +58,38 @@ void drawEmblem(Canvas& canvas, BannerEmblem emblem, const Colour& trim)
         canvas.disc(128, 110, 26, trim);
         break;
     }
+}
+//! A raised line of a relief, in unit coordinates of the picture.
+struct Stroke
+{
+    float x0, y0, x1, y1, width;
+};
+
+std::vector<Stroke> figureStrokes()
+{
+    return {{0.5f, 0.25f, 0.5f, 0.26f, 0.055f},   // head
+            {0.43f, 0.37f, 0.57f, 0.37f, 0.035f}, // shoulders
+            {0.5f, 0.37f, 0.5f, 0.86f, 0.06f},    // robe
+            {0.49f, 0.5f, 0.41f, 0.86f, 0.045f},  // robe's folds
+            {0.51f, 0.5f, 0.59f, 0.86f, 0.045f},
+            {0.44f, 0.38f, 0.36f, 0.5f, 0.03f},   // arm
+            {0.36f, 0.5f, 0.33f, 0.38f, 0.025f},  // forearm
+            {0.31f, 0.33f, 0.34f, 0.31f, 0.04f},  // the shell held up
+            {0.56f, 0.38f, 0.6f, 0.56f, 0.03f}};  // other arm
+}
+
+std::vector<Stroke> treeStrokes()
+{
+    std::vector<Stroke> strokes = {{0.5f, 0.92f, 0.5f, 0.45f, 0.05f}};
+    for (int branch = 0; branch < 6; ++branch)
+    {
+        const float side = branch % 2 == 0 ? -1.0f : 1.0f;
+        const float y = 0.62f - 0.06f * branch;
+        strokes.push_back({0.5f, y, 0.5f + side * (0.3f - 0.03f * branch), y - 0.12f, 0.025f});
+    }
+    for (float x : {0.36f, 0.64f})
+        strokes.push_back({0.5f, 0.9f, x, 0.95f, 0.025f}); // roots
+    return strokes;
 }
 } // namespace
 
@@ -120,33 +153,22 @@ Canvas puzzleTile(std::uint32_t seed, PuzzleGlyph glyph, const Colour& colour)
 Canvas relief(std::uint32_t seed, ReliefMotif motif)
 {
     const PeriodicNoise grain(seed);
+    const std::vector<Stroke> strokes = motif == ReliefMotif::Figure ? figureStrokes() : treeStrokes();
+    auto distance = [&](float u, float v) {
+        float nearest = 1;
+        for (const Stroke& s : strokes)
+        {
+            const float dx = s.x1 - s.x0, dy = s.y1 - s.y0;
+            const float t = std::clamp(((u - s.x0) * dx + (v - s.y0) * dy) / std::max(dx * dx + dy * dy, 1e-6f), 0.0f, 1.0f);
+            nearest = std::min(nearest, std::hypot(u - s.x0 - t * dx, v - s.y0 - t * dy) - s.width);
+        }
+        return nearest;
+    };
     auto height = [&](float u, float v) {
-        auto blob = [](float du, float dv, float rx, float ry) {
-            const float d = (du * du) / (rx * rx) + (dv * dv) / (ry * ry);
-            return std::exp(-d * 2.5f);
-        };
-        float h = 0;
-        if (motif == ReliefMotif::Figure)
-        {
-            h += blob(u - 0.5f, v - 0.3f, 0.08f, 0.09f);        // head
-            h += 0.9f * blob(u - 0.5f, v - 0.62f, 0.17f, 0.3f); // robe
-            h += 0.7f * blob(u - 0.36f, v - 0.5f, 0.05f, 0.14f); // arm with the shell
-            h += 0.8f * blob(u - 0.3f, v - 0.4f, 0.07f, 0.05f);
-        }
-        else
-        {
-            h += 0.8f * blob(u - 0.5f, v - 0.68f, 0.05f, 0.3f); // trunk
-            for (int branch = 0; branch < 7; ++branch)
-            {
-                const float angle = kPi * (0.15f + 0.7f * branch / 6.0f);
-                h += 0.75f * blob(u - 0.5f - 0.22f * std::cos(angle), v - 0.38f + 0.2f * std::sin(angle), 0.1f, 0.08f);
-            }
-            h += 0.5f * blob(u - 0.5f, v - 0.92f, 0.25f, 0.05f); // roots
-        }
-        return h + 0.05f * grain.fbm(u, v, 16, 3);
+        return smoothstep(0.02f, -0.02f, distance(u, v)) + 0.05f * grain.fbm(u, v, 16, 3);
     };
     Canvas canvas(256, 256);
-    const float step = 1.0f / 256;
+    const float step = 1.5f / 256;
     canvas.paint([&](float u, float v) {
         const float arch = std::max(std::fabs(u - 0.5f) - 0.42f, v < 0.42f ? std::hypot(u - 0.5f, v - 0.42f) - 0.42f
                                                                          : std::max(v - 0.97f, -1.0f));
@@ -154,7 +176,7 @@ Canvas relief(std::uint32_t seed, ReliefMotif motif)
             return rgb(90, 85, 80, 0);
         const float dx = height(u + step, v) - height(u - step, v);
         const float dy = height(u, v + step) - height(u, v - step);
-        const float light = 0.62f + 40.0f * (-dx - dy) * 0.5f;
+        const float light = 0.62f + 1.2f * (-dx - dy) + 0.12f * height(u, v);
         const float rim = arch > -0.02f ? 0.6f : 1.0f;
         const float g = std::clamp(light * rim, 0.1f, 1.2f);
         return Colour{0.55f * g, 0.52f * g, 0.48f * g, 1};

@@ -3,6 +3,8 @@
 
 #include "talvoren/eventlogarchive.h"
 
+#include "talvoren/eventloginputarchive.h"
+
 #include "talvoren/events/flipnovelcharacterevent.h"
 #include "talvoren/events/nexttextevent.h"
 #include "talvoren/events/setnovelcharactercolorevent.h"
@@ -10,7 +12,6 @@
 #include "talvoren/ieventdata.h"
 
 #include <boost/archive/archive_exception.hpp>
-#include <boost/archive/text_iarchive.hpp>
 #include <boost/archive/text_oarchive.hpp>
 #include <boost/serialization/assume_abstract.hpp>
 #include <boost/serialization/base_object.hpp>
@@ -36,6 +37,7 @@ void BaseEventData::serialize(Archive& archive, unsigned int)
 
 // Further event classes may be exported elsewhere: their serialisation writes this base.
 template void BaseEventData::serialize(boost::archive::text_oarchive&, unsigned int);
+template void BaseEventData::serialize(Talvoren::EventLogInputArchive&, unsigned int);
 template void BaseEventData::serialize(boost::archive::text_iarchive&, unsigned int);
 
 #define TALVOREN_SERIALIZE_BASE_ONLY(EventClass)                                                                      \
@@ -106,7 +108,7 @@ void writeArchive(std::ostream& stream, const Events& events)
 using Created = std::vector<IEventData*>;
 
 //! Reads the count and the pointers; false at an empty entry.
-bool readPointers(boost::archive::text_iarchive& archive, Created& created, std::string& error)
+bool readPointers(EventLogInputArchive& archive, Created& created, std::string& error)
 {
     int count = 0;
     archive >> count;
@@ -156,10 +158,10 @@ private:
     std::vector<IEventData*> m_events;
 };
 
-bool readArchive(std::istream& stream, Events& events, std::string& error)
+bool readArchive(std::istream& stream, std::size_t byteCount, Events& events, std::string& error)
 {
     ConstructedEvents constructed;
-    boost::archive::text_iarchive archive(stream);
+    EventLogInputArchive archive(stream, byteCount);
     Created created;
     if (!readPointers(archive, created, error))
         return false;
@@ -200,25 +202,33 @@ bool write(const std::string& path, const Events& events, std::string& error)
     return true;
 }
 
-bool read(const std::string& path, Events& events, std::string& error)
+bool read(std::istream& stream, std::size_t byteCount, Events& events, std::string& error)
 {
     events.clear();
     error.clear();
-    std::ifstream stream(path);
-    if (!stream)
-    {
-        error = "cannot open the file";
-        return false;
-    }
     try
     {
-        return readArchive(stream, events, error);
+        return readArchive(stream, byteCount, events, error);
     }
     catch (const std::exception& exception)
     {
         error = exception.what();
         return false;
     }
+}
+
+bool read(const std::string& path, Events& events, std::string& error)
+{
+    std::ifstream stream(path, std::ios::in | std::ios::ate);
+    if (!stream)
+    {
+        events.clear();
+        error = "cannot open the file";
+        return false;
+    }
+    const std::streamoff byteCount = stream.tellg();
+    stream.seekg(0);
+    return read(stream, static_cast<std::size_t>(byteCount > 0 ? byteCount : 0), events, error);
 }
 } // namespace EventLogArchive
 } // namespace Talvoren

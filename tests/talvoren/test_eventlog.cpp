@@ -2,10 +2,10 @@
 #include "talvoren/events/nexttextevent.h"
 #include "talvoren/events/setnovelcharactercolorevent.h"
 #include "talvoren/events/settextboxevent.h"
+#include "talvoren/eventloginputarchive.h"
 #include "tests/support/tempdir.h"
 #include "tests/talvoren/eventtesthelpers.h"
 
-#include <boost/archive/text_iarchive.hpp>
 #include <boost/archive/text_oarchive.hpp>
 #include <boost/serialization/base_object.hpp>
 #include <boost/serialization/export.hpp>
@@ -261,6 +261,20 @@ TEST_F(BadEventLogTest, CountBeyondTheEntries)
     ASSERT_NE(count, std::string::npos);
     text.replace(count, 3, " 9 ");
     expectLoadChangesNothing(text, "count larger than the entries");
+}
+
+TEST_F(BadEventLogTest, StringLengthsBeyondTheFile)
+{
+    std::string header = m_good;
+    ASSERT_EQ(header.rfind("22 serialization::archive", 0), 0u);
+    header.replace(0, 2, "99999999999");
+    expectLoadChangesNothing(header, "signature length");
+
+    std::string className = m_good;
+    const std::size_t length = className.find("15 SetTextBoxEvent");
+    ASSERT_NE(length, std::string::npos);
+    className.replace(length, 2, "4000000000");
+    expectLoadChangesNothing(className, "class name length");
 }
 
 TEST_F(BadEventLogTest, NullEntries)

@@ -45,7 +45,8 @@ TEST_F(SoundEngineTest, OnlyTheLayersVersionOpensAnEngine)
     SoundRef<ISoundEngine> other(
         createIrrKlangDevice(OutputDriver::kAutoDetect, kDefaultEngineOptions, nullptr, "1.3.0"));
     EXPECT_FALSE(other);
-    SoundRef<ISoundEngine> none(createIrrKlangDevice(OutputDriver::kAutoDetect, kDefaultEngineOptions, nullptr, nullptr));
+    SoundRef<ISoundEngine> none(
+        createIrrKlangDevice(OutputDriver::kAutoDetect, kDefaultEngineOptions, nullptr, nullptr));
     EXPECT_FALSE(none);
 }
 

@@ -78,7 +78,8 @@ inline void writeTone(const std::string& path, double seconds, int channels, Ton
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = channels;
-    info.format = format == ToneFormat::kWav16 ? (SF_FORMAT_WAV | SF_FORMAT_PCM_16) : (SF_FORMAT_OGG | SF_FORMAT_VORBIS);
+    info.format =
+        format == ToneFormat::kWav16 ? (SF_FORMAT_WAV | SF_FORMAT_PCM_16) : (SF_FORMAT_OGG | SF_FORMAT_VORBIS);
     const std::filesystem::path target(path);
     if (target.has_parent_path())
         std::filesystem::create_directories(target.parent_path());

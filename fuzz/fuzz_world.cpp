@@ -61,11 +61,11 @@ void readImage(FuzzedDataProvider& input, GameWorld& world, CountingView& view)
 {
     const irr::s32 width = input.ConsumeIntegralInRange<irr::s32>(0, 40);
     const irr::s32 height = input.ConsumeIntegralInRange<irr::s32>(0, 40);
-    // Near the top-left corner or across the right and bottom borders.
-    const irr::s32 left = input.ConsumeBool() ? input.ConsumeIntegralInRange<irr::s32>(0, 8)
-                                              : input.ConsumeIntegralInRange<irr::s32>(470, 500);
-    const irr::s32 top = input.ConsumeBool() ? input.ConsumeIntegralInRange<irr::s32>(0, 8)
-                                             : input.ConsumeIntegralInRange<irr::s32>(470, 500);
+    // Near the top-left corner, or across the right or the bottom border (one at a
+    // time keeps the scanned area small).
+    const int place = input.ConsumeIntegralInRange<int>(0, 2);
+    const irr::s32 left = input.ConsumeIntegralInRange<irr::s32>(0, 8) + (place == 1 ? 470 : 0);
+    const irr::s32 top = input.ConsumeIntegralInRange<irr::s32>(0, 8) + (place == 2 ? 470 : 0);
     Belgarune::MapPixels map(left + width, top + height);
     for (irr::s32 y = top; y < top + height; ++y)
     {

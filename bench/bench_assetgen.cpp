@@ -48,7 +48,7 @@ void wholePack(benchmark::State& state)
     for (auto _ : state)
     {
         std::ostringstream log;
-        if (assetgen::generateAssets(target.string(), log) != 0)
+        if (assetgen::generateAssets(target.string(), BELGARUNE_LAYOUT, log) != 0)
             state.SkipWithError("generation failed");
     }
     std::filesystem::remove_all(target);

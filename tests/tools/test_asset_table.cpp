@@ -19,7 +19,7 @@ const std::string kGameDir = BELGARUNE_GAME_DIR;
 const fs::path kSourceRoot = fs::path(BELGARUNE_DATA_DIR).parent_path();
 
 //! Files the build puts into the game tree by other means than the generator.
-const std::set<std::string> kProvidedElsewhere = {"gamedata/fonts/Bahiana-Regular.ttf", "gamedata/map.png"};
+const std::set<std::string> kProvidedElsewhere = {"gamedata/fonts/Bahiana-Regular.ttf"};
 
 std::set<std::string> tablePaths()
 {

@@ -5,6 +5,7 @@
 #include "tools/assetgen/fontimages.h"
 #include "tools/assetgen/guipictures.h"
 #include "tools/assetgen/levelmeshes.h"
+#include "tools/assetgen/maplayout.h"
 #include "tools/assetgen/maskmeshes.h"
 #include "tools/assetgen/masktextures.h"
 #include "tools/assetgen/music.h"
@@ -17,10 +18,14 @@
 #include "tools/assetgen/tones.h"
 #include "tools/assetgen/xfilewriter.h"
 
+#include "platform/textfile.h"
+
+#include <ostream>
+
 namespace assetgen
 {
-AssetContext::AssetContext(const std::string& outputRoot)
-    : root(outputRoot), mono(fontfiles::kMono), serif(fontfiles::kSerifBold), script(fontfiles::kScript)
+AssetContext::AssetContext(const std::string& outputRoot, const std::string& layout, std::ostream& errors)
+    : root(outputRoot), layoutFile(layout), log(errors), mono(fontfiles::kMono), serif(fontfiles::kSerifBold), script(fontfiles::kScript)
 {
 }
 
@@ -488,6 +493,26 @@ void addSoundEffects(std::vector<AssetEntry>& table)
     table.push_back(wav(kMusic + "gate.wav", [] { return gateOpening(165); }));
 }
 
+void addMap(std::vector<AssetEntry>& table)
+{
+    table.push_back({"gamedata/map.png", AssetFamily::Image, [](AssetContext& context, const std::string& target) {
+                         std::vector<std::string> lines;
+                         if (!platform::readLines(context.layoutFile, lines))
+                         {
+                             context.log << "assetgen: cannot read the layout " << context.layoutFile << "\n";
+                             return false;
+                         }
+                         std::string error;
+                         const Canvas map = rasteriseLayout(lines, error);
+                         if (!error.empty())
+                         {
+                             context.log << "assetgen: " << context.layoutFile << ": " << error << "\n";
+                             return false;
+                         }
+                         return context.images.write(map, target, PixelFormat::WithAlpha);
+                     }});
+}
+
 void addMusic(std::vector<AssetEntry>& table)
 {
     table.push_back(ogg("flute.ogg", levelFlute));
@@ -502,6 +527,7 @@ std::vector<AssetEntry> buildTable()
 {
     std::vector<AssetEntry> table;
     addFonts(table);
+    addMap(table);
     addTitlePictures(table);
     addGuiPictures(table);
     addFloorsAndWalls(table);

@@ -5,17 +5,21 @@
 #include "tools/assetgen/textrenderer.h"
 
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace assetgen
 {
-//! What the recipes share during one run: the output root, the image writer and the fonts.
+//! What the recipes share during one run: the output root, the sources, the image writer,
+//! the fonts and where to explain a failure.
 struct AssetContext
 {
-    explicit AssetContext(const std::string& outputRoot);
+    AssetContext(const std::string& outputRoot, const std::string& layoutFile, std::ostream& log);
 
     std::string root;
+    std::string layoutFile; //!< the dungeon's text layout (map.png)
+    std::ostream& log;
     ImageWriter images;
     TextRenderer mono;   //!< console font and small labels
     TextRenderer serif;  //!< titles, letters, engravings

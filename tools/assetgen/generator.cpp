@@ -6,9 +6,9 @@
 
 namespace assetgen
 {
-int generateAssets(const std::string& root, std::ostream& log)
+int generateAssets(const std::string& root, const std::string& layoutFile, std::ostream& log)
 {
-    AssetContext context(root);
+    AssetContext context(root, layoutFile, log);
     if (!context.mono.valid() || !context.serif.valid() || !context.script.valid())
     {
         log << "assetgen: a font file of the font packages is missing\n";

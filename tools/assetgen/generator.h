@@ -6,6 +6,7 @@
 
 namespace assetgen
 {
-//! Writes all assets below `root`; reports failures to `log` and returns their count.
-int generateAssets(const std::string& root, std::ostream& log);
+//! Writes all assets below `root`, map.png from the text layout `layoutFile`; reports
+//! failures to `log` and returns their count.
+int generateAssets(const std::string& root, const std::string& layoutFile, std::ostream& log);
 } // namespace assetgen

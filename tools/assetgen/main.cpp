@@ -1,5 +1,5 @@
 // Asset generator: writes every mesh, picture, font image, sound and music file
-// of the game into a game tree. Usage: assetgen <game tree> | assetgen --list
+// of the game into a game tree. Usage: assetgen <game tree> <layout file> | assetgen --list
 #include "tools/assetgen/assettable.h"
 #include "tools/assetgen/generator.h"
 
@@ -8,17 +8,17 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-    {
-        std::cerr << "usage: assetgen <game tree folder> | assetgen --list\n";
-        return 2;
-    }
-    const std::string argument = argv[1];
-    if (argument == "--list")
+    const std::string argument = argc > 1 ? argv[1] : "";
+    if (argc == 2 && argument == "--list")
     {
         for (const assetgen::AssetEntry& entry : assetgen::assetTable())
             std::cout << entry.path << "\n";
         return 0;
     }
-    return assetgen::generateAssets(argument, std::cerr) == 0 ? 0 : 1;
+    if (argc != 3)
+    {
+        std::cerr << "usage: assetgen <game tree folder> <layout file> | assetgen --list\n";
+        return 2;
+    }
+    return assetgen::generateAssets(argument, argv[2], std::cerr) == 0 ? 0 : 1;
 }

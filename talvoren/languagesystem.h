@@ -34,7 +34,7 @@ protected:
     std::vector<std::shared_ptr<LanguageEntry>> m_languages;
 };
 
-class SimpleLanguageSystem : public ILanguageSystem<irr::core::stringw, int>
+class SimpleLanguageSystem final : public ILanguageSystem<irr::core::stringw, int>
 {
 public:
     const irr::core::stringw& getString(const int& number) override;

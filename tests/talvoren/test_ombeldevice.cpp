@@ -1,5 +1,7 @@
 #include "platform/textfile.h"
 #include "talvoren/clock.h"
+#include "talvoren/consolelogic.h"
+#include "talvoren/consolemessagelist.h"
 #include "talvoren/gamelogic.h"
 #include "talvoren/logfile.h"
 #include "talvoren/ombeldevice.h"
@@ -52,6 +54,15 @@ private:
     int m_updates = 0;
 };
 
+// Every text the console's message list holds, one per line.
+std::string consoleText()
+{
+    std::string text;
+    for (const auto& message : g_device->getConsole()->getMessageList().getMessages())
+        text += platform::toUtf8(message.text.c_str()) + "\n";
+    return text;
+}
+
 irr::SEvent keyEvent(irr::EKEY_CODE key, bool pressed)
 {
     irr::SEvent event;
@@ -71,18 +82,17 @@ class DeviceTest : public testsupport::NullDeviceTest
 
 TEST_F(DeviceTest, StartLinesUseTheLanguageTexts)
 {
-    EXPECT_NE(m_startMessages.find("Talvoren: Engine version: 0.3 Pre-Alpha"), std::string::npos) << m_startMessages;
-    EXPECT_NE(m_startMessages.find("(single-threaded main loop)"), std::string::npos);
-    EXPECT_EQ(m_startMessages.find("STRING_OUT_OF_BOUNDARIES"), std::string::npos);
+    const std::string text = consoleText();
+    EXPECT_NE(text.find("Engine version: 0.3 Pre-Alpha\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Render threads: 1 (single-threaded main loop)\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("STRING_OUT_OF_BOUNDARIES"), std::string::npos) << text;
 }
 
 TEST_F(DeviceTest, LoopRunsUpdateRenderEndUntilQuit)
 {
     auto logic = std::make_shared<RecordingLogic>(3);
-    testing::internal::CaptureStderr();
     ASSERT_TRUE(m_device->setGameLogic(logic));
-    const std::string messages = testing::internal::GetCapturedStderr();
-    EXPECT_NE(messages.find("Active logic : Root GameLogicclass"), std::string::npos) << messages;
+    EXPECT_NE(consoleText().find("Active logic : Root GameLogicclass\n"), std::string::npos) << consoleText();
     m_device->run();
     EXPECT_EQ(logic->calls, (std::vector<std::string>{"update", "render", "end", "update", "render", "end", "update",
                                                       "render", "end"}));

@@ -75,6 +75,7 @@ inline void writeTone(const std::string& path, double seconds, int channels, Ton
                double amplitude)
 {
     const int sampleRate = 44100;
+    const double kPi = 3.14159265358979323846;
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = channels;
@@ -90,7 +91,7 @@ inline void writeTone(const std::string& path, double seconds, int channels, Ton
     std::vector<float> samples(static_cast<std::size_t>(frames * channels));
     for (long frame = 0; frame < frames; ++frame)
     {
-        const double value = amplitude * std::sin(2.0 * M_PI * frequency * frame / sampleRate);
+        const double value = amplitude * std::sin(2.0 * kPi * frequency * frame / sampleRate);
         for (int channel = 0; channel < channels; ++channel)
             samples[static_cast<std::size_t>(frame * channels + channel)] = static_cast<float>(value);
     }

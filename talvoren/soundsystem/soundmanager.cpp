@@ -39,10 +39,17 @@ bool SoundManager::handleEvent(const std::shared_ptr<IEventData>& event)
 {
     if (!event || !m_engine)
         return false;
+    // Types compare by hash alone; the cast guards against another class whose name hashes alike.
     if (event->getEventType() == PlaySoundEvent::kEventType)
-        play(PlaySoundEvent(static_cast<const PlaySoundEvent&>(*event)));
+    {
+        if (const auto* request = dynamic_cast<const PlaySoundEvent*>(event.get()))
+            play(PlaySoundEvent(*request));
+    }
     else if (event->getEventType() == FadeSoundEvent::kEventType)
-        fade(FadeSoundEvent(static_cast<const FadeSoundEvent&>(*event)));
+    {
+        if (const auto* request = dynamic_cast<const FadeSoundEvent*>(event.get()))
+            fade(FadeSoundEvent(*request));
+    }
     return false;
 }
 

@@ -277,6 +277,22 @@ TEST_F(SoundManagerTest, FadeForAnUnknownIdDoesNothing)
     EXPECT_FALSE(m_device->getProcessManager()->hasProcesses());
 }
 
+//! Another class whose type name has the same hash as "PlaySoundEvent".
+class LookAlikeEvent : public BaseEventData
+{
+public:
+    const HashedString& getEventType() const override { return kEventType; }
+    static const HashedString kEventType;
+};
+const HashedString LookAlikeEvent::kEventType("qjbySoundEvent");
+
+TEST_F(SoundManagerTest, EventOfAnotherClassWithALookAlikeTypeIsIgnored)
+{
+    ASSERT_EQ(LookAlikeEvent::kEventType, PlaySoundEvent::kEventType);
+    EXPECT_FALSE(m_manager->handleEvent(std::make_shared<LookAlikeEvent>()));
+    EXPECT_TRUE(m_engine->plays.empty());
+}
+
 TEST_F(SoundManagerTest, MasterVolumeAndSoundEnabledSetTheEnginesVolume)
 {
     m_manager->setMasterVolume(0.35f);

@@ -221,7 +221,8 @@ void ConsoleLogic::drawFps()
     const irr::core::stringw text =
         irr::core::stringw(L"FPS: ") + irr::core::stringw(m_device->getVideoDriver()->getFPS());
     const irr::s32 width = static_cast<irr::s32>(m_device->getScreenSize().Width);
-    const irr::s32 textWidth = static_cast<irr::s32>(m_font->getDimension(text.c_str()).Width);
-    m_font->draw(text, textRect(m_font, text, width - 10 - textWidth, 10), kWhite);
+    irr::core::rect<irr::s32> box = textRect(m_font, text, 0, 10);
+    box += irr::core::position2d<irr::s32>(width - 10 - box.getWidth(), 0); // right-aligned
+    m_font->draw(text, box, kWhite);
 }
 } // namespace Talvoren

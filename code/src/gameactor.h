@@ -20,7 +20,8 @@ class GameActor
 {
 public:
     //! Position and look vector start at (0, 0, 0). The physics component is
-    //! always given; the others may be null.
+    //! always given; the others may be null (the caller still includes their
+    //! headers, as the null owners are destroyed at the call).
     GameActor(irr::s32 id, std::unique_ptr<InputComponent> input, std::unique_ptr<PhysicsComponent> physics,
               std::unique_ptr<VisualComponent> visual, std::unique_ptr<MusicalComponent> musical);
     ~GameActor();

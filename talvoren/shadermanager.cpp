@@ -58,7 +58,8 @@ bool ShaderManager::setShader(irr::scene::ISceneNode* node, const irr::core::str
     if (node->getMaterialCount() <= materialIndex)
         return true;
     ShaderEntry& entry = found->second;
-    node->getMaterial(materialIndex).MaterialType = static_cast<irr::video::E_MATERIAL_TYPE>(entry.materialType);
+    if (entry.materialType >= 0)
+        node->getMaterial(materialIndex).MaterialType = static_cast<irr::video::E_MATERIAL_TYPE>(entry.materialType);
     if (remember)
         entry.nodes.push_back(node);
     return true;
@@ -83,6 +84,16 @@ bool ShaderManager::removeNode(irr::scene::ISceneNode* node)
         }
     }
     return true;
+}
+
+void ShaderManager::forgetNode(irr::scene::ISceneNode* node)
+{
+    for (auto& named : m_shaders)
+    {
+        irr::core::array<irr::scene::ISceneNode*>& nodes = named.second.nodes;
+        for (irr::s32 index = nodes.linear_search(node); index >= 0; index = nodes.linear_search(node))
+            nodes.erase(static_cast<irr::u32>(index));
+    }
 }
 
 const ShaderEntry* ShaderManager::findEntry(const irr::core::stringc& name) const

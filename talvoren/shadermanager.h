@@ -56,12 +56,17 @@ public:
 
     //! Gives the node's material at index the named type (and remembers the
     //! node when asked). False only for a null node or an unknown name; an
-    //! index beyond the node's materials changes nothing and gives true.
+    //! index beyond the node's materials changes nothing and gives true. A
+    //! material that failed to compile is not written (Irrlicht's material
+    //! type cannot hold -1): the node keeps its material type.
     bool setShader(irr::scene::ISceneNode* node, const irr::core::stringc& name, irr::u32 materialIndex,
                    bool remember);
 
     //! Forgets the node in the first entry of each of its materials' types.
     bool removeNode(irr::scene::ISceneNode* node);
+    //! Forgets every remembering of the node, whatever its materials hold now;
+    //! for nodes about to be released.
+    void forgetNode(irr::scene::ISceneNode* node);
 
     //! The entry of that name, or null.
     const ShaderEntry* findEntry(const irr::core::stringc& name) const;

@@ -71,12 +71,13 @@ irr::s32 levelMaterialType(Talvoren::ShaderManager* shaders, const char* shaderN
 
 void setAllMaterialTypes(irr::scene::ISceneNode* node, irr::s32 type)
 {
-    node->setMaterialType(static_cast<irr::video::E_MATERIAL_TYPE>(type));
+    if (type >= 0)
+        node->setMaterialType(static_cast<irr::video::E_MATERIAL_TYPE>(type));
 }
 
 void setMaterialTypeAt(irr::scene::ISceneNode* node, irr::u32 index, irr::s32 type)
 {
-    if (index < node->getMaterialCount())
+    if (type >= 0 && index < node->getMaterialCount())
         node->getMaterial(index).MaterialType = static_cast<irr::video::E_MATERIAL_TYPE>(type);
 }
 

@@ -47,9 +47,10 @@ void applyLevelMaterial(irr::scene::ISceneNode* node, Talvoren::ShaderManager* s
 
 //! The named material type (the solid material without a manager).
 irr::s32 levelMaterialType(Talvoren::ShaderManager* shaders, const char* shaderName);
-//! Gives every material the type.
+//! Gives every material the type; a failed shader's -1 is not written.
 void setAllMaterialTypes(irr::scene::ISceneNode* node, irr::s32 type);
-//! Gives the material at index the type, when the node has that many materials.
+//! Gives the material at index the type, when the node has that many materials
+//! and the type is not a failed shader's -1.
 void setMaterialTypeAt(irr::scene::ISceneNode* node, irr::u32 index, irr::s32 type);
 void switchLightingOff(irr::scene::ISceneNode* node);
 } // namespace Belgarune

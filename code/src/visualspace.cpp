@@ -103,7 +103,7 @@ void VisualSpace::destroyObject(irr::s32 id)
     while (m_filings.count(node) != 0)
         removeNode(node);
     if (m_shaders)
-        m_shaders->removeNode(node);
+        m_shaders->forgetNode(node);
     eraseFirst(m_objects, node);
     node->remove();
 }

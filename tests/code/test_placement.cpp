@@ -254,22 +254,6 @@ TEST_F(PlacementTest, DoorsTurnByFacingAndCellDoorsShift)
     EXPECT_EQ(m_space.findObject(54), nullptr);
 }
 
-TEST_F(PlacementTest, MaterialsBeyondANodesCountAreNeverWritten)
-{
-    // One-material meshes where the placers set materials 1 and 5.
-    testsupport::writeFile("gamedata/objects/door1_3.X",
-                           testlevel::xMesh({testlevel::uprightQuad(25.0f, 0.0f, 100.0f)}, 1, "wood.png"));
-    testsupport::writeFile("gamedata/objects/grave_1.X",
-                           testlevel::xMesh({testlevel::uprightQuad(10.0f, 0.0f, 20.0f)}, 1, "prop.png"));
-    const irr::video::SMaterial identityBefore = irr::video::IdentityMaterial;
-    m_space.placeObject(4, kCell, 3, 1, 60);
-    m_space.placeObject(12, kCell, 1, 1, 61);
-    EXPECT_EQ(lastPlaced()->getMaterialCount(), 1u);
-    EXPECT_EQ(irr::video::IdentityMaterial, identityBefore);
-    EXPECT_NE(m_space.findObject(60), nullptr);
-    EXPECT_NE(m_space.findObject(61), nullptr);
-}
-
 TEST_F(PlacementTest, KeysAndInstrumentFloatAndTurnTheirOwnWay)
 {
     m_space.placeObject(15, kCell, 0, 2, 70);

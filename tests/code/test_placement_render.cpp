@@ -176,6 +176,21 @@ TEST_F(PlacementRenderTest, PiecesGetTheirShadersMaterialTypes)
     EXPECT_EQ(m_space->findObject(8)->getMaterial(0).MaterialType, irr::video::EMT_SOLID);
 }
 
+TEST_F(PlacementRenderTest, MaterialsBeyondANodesCountAreNeverWritten)
+{
+    // One-material meshes where the placers set materials 1 and 5.
+    testlevel::writeTextFile("gamedata/objects/door1_3.X",
+                             testlevel::xMesh({testlevel::uprightQuad(25.0f, 0.0f, 100.0f)}, 1, "wood.png"));
+    testlevel::writeTextFile("gamedata/objects/grave_1.X",
+                             testlevel::xMesh({testlevel::uprightQuad(10.0f, 0.0f, 20.0f)}, 1, "prop.png"));
+    const irr::video::SMaterial identityBefore = irr::video::IdentityMaterial;
+    m_space->placeObject(4, MapCoord(12, 0, 300), 3, 1, 60);
+    m_space->placeObject(12, MapCoord(12, 0, 300), 1, 1, 61);
+    EXPECT_EQ(m_space->findObject(61)->getMaterialCount(), 1u);
+    EXPECT_EQ(m_space->findObject(61)->getMaterial(0).MaterialType, type("env"));
+    EXPECT_EQ(irr::video::IdentityMaterial, identityBefore);
+}
+
 TEST_F(PlacementRenderTest, RemovedObjectsAreForgottenByTheirShader)
 {
     m_space->placeObject(4, MapCoord(12, 0, 300), 1, 1, 9);

@@ -9,6 +9,7 @@
 #include "code/src/shadertransparencycallback.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/shadermanager.h"
+#include "tests/code/levelassets.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,7 @@ protected:
     void SetUp() override
     {
         testsupport::installLanguageFiles();
+        testlevel::keepGlDriverLoaded();
         g_device = new Talvoren::OmbelDevice();
         testing::internal::CaptureStderr();
         const bool created = g_device->init(irr::video::EDT_OPENGL, irr::core::dimension2du(64, 64), 32, false,

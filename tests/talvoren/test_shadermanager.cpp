@@ -56,9 +56,39 @@ TEST_F(ShaderManagerTest, ACompiledShaderIsRegisteredWithItsTexts)
 
 TEST_F(ShaderManagerTest, AFailedCompileKeepsMaterialTypeMinusOne)
 {
+    testing::internal::CaptureStdout();
     m_shaders.addShader(kVertexProgram, " void main() { gl_FragColor = undefinedThing; }", "broken",
                         irr::video::EMT_SOLID, nullptr);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("GLSL shader failed to compile"), std::string::npos);
     EXPECT_EQ(m_shaders.getMaterialType("broken"), -1);
+}
+
+TEST_F(ShaderManagerTest, AFailedShaderIsRememberedButNotWrittenIntoMaterials)
+{
+    m_shaders.addShader(kVertexProgram, " void main() { gl_FragColor = undefinedThing; }", "broken",
+                        irr::video::EMT_SOLID, nullptr);
+    irr::scene::ISceneNode* node = cube();
+    node->setMaterialType(irr::video::EMT_TRANSPARENT_ADD_COLOR);
+    EXPECT_TRUE(m_shaders.setShader(node, "broken", 0, true));
+    EXPECT_EQ(node->getMaterial(0).MaterialType, irr::video::EMT_TRANSPARENT_ADD_COLOR);
+    EXPECT_EQ(m_shaders.findEntry("broken")->nodes.size(), 1u);
+}
+
+TEST_F(ShaderManagerTest, ForgetNodeDropsEveryRememberingWhateverTheMaterialsHold)
+{
+    m_shaders.addShader(kVertexProgram, kPixelProgram, "env", irr::video::EMT_SOLID, nullptr);
+    m_shaders.addShader(kVertexProgram, kOtherPixelProgram, "shell", irr::video::EMT_SOLID, nullptr);
+    irr::scene::ISceneNode* node = cube();
+    irr::scene::ISceneNode* other = cube();
+    m_shaders.setShader(node, "env", 0, true);
+    m_shaders.setShader(node, "env", 0, true);
+    m_shaders.setShader(node, "shell", 0, true);
+    m_shaders.setShader(other, "env", 0, true);
+    node->setMaterialType(irr::video::EMT_SOLID);
+    m_shaders.forgetNode(node);
+    ASSERT_EQ(m_shaders.findEntry("env")->nodes.size(), 1u);
+    EXPECT_EQ(m_shaders.findEntry("env")->nodes[0], other);
+    EXPECT_EQ(m_shaders.findEntry("shell")->nodes.size(), 0u);
 }
 
 TEST_F(ShaderManagerTest, UnknownNamesAreLoggedAndFallBackToSolid)

@@ -60,10 +60,13 @@ private:
     void queueDueReplayEvent(std::uint32_t now);
     std::uint32_t now() const { return m_timeSource(); }
 
+    // Listeners and events are shared with their senders and owners; the manager
+    // keeps them until they are removed, dispatched or, for the record, to the end.
     bool m_logEvents;
     std::set<HashedString> m_registeredTypes;
     // Lists are never erased, so a pointer to one stays valid.
     std::map<std::uint32_t, ListenerList> m_listeners;
+    //! The list under hash 0 once it exists.
     ListenerList* m_wildcardListeners;
     std::array<EventQueue, kNumQueues> m_queues;
     EventList m_loggedEvents;

@@ -134,6 +134,34 @@ protected:
         m_space->placeObject(15, MapCoord(251, 0, 251), 0, 1, 307);
     }
 
+    //! Builds the room, looks into it in a green tone's light, keeps the frame
+    //! as an artifact and checks it is lit, and green before the player.
+    void checkRoomScreenshot(const std::string& artifact)
+    {
+        buildRoom();
+        const vector3df eye(2510.0f, 11.0f, 2487.0f);
+        m_scene->addCameraSceneNode(nullptr, eye, vector3df(2510.0f, 3.0f, 2530.0f));
+        m_space->updateVisibility(eye);
+        const irr::video::SColorf greenTone(1.0f, 2.0f, 1.0f, 1.0f);
+        m_materials.getEnvCallBack()->m_playerLight = greenTone;
+        m_materials.getEnvDarkCallBack()->m_playerLight = greenTone;
+
+        drawFrame();
+        const std::vector<irr::u8> pixels = drawFrame();
+        saveArtifact(pixels, artifact);
+
+        // Below the walls' tops (there is no ceiling) the room fills the frame.
+        irr::u32 lit = 0;
+        for (irr::u32 i = kWidth * kHeight / 3; i < kWidth * kHeight; ++i)
+            if (pixels[i * 4] + pixels[i * 4 + 1] + pixels[i * 4 + 2] > 30)
+                ++lit;
+        EXPECT_GT(lit, kWidth * kHeight * 2 / 3 * 9 / 10) << "most of the frame should show the room";
+
+        const irr::video::SColor centre = meanAround(pixels, kWidth / 2, kHeight * 3 / 4, 8);
+        EXPECT_GT(centre.getGreen(), centre.getRed() + 20) << "the floor before the player takes the light's green";
+        EXPECT_GT(centre.getGreen(), centre.getBlue() + 20);
+    }
+
     irr::IrrlichtDevice* m_device;
     irr::scene::ISceneManager* m_scene = nullptr;
     irr::video::IVideoDriver* m_driver = nullptr;
@@ -205,27 +233,17 @@ TEST_F(PlacementRenderTest, RemovedObjectsAreForgottenByTheirShader)
 
 TEST_F(PlacementRenderTest, ARoomStandsInThePlayersLight)
 {
-    buildRoom();
-    const vector3df eye(2510.0f, 11.0f, 2487.0f);
-    m_scene->addCameraSceneNode(nullptr, eye, vector3df(2510.0f, 3.0f, 2530.0f));
-    m_space->updateVisibility(eye);
-    // The light of a green tone.
-    m_materials.getEnvCallBack()->m_playerLight = irr::video::SColorf(1.0f, 2.0f, 1.0f, 1.0f);
-    m_materials.getEnvDarkCallBack()->m_playerLight = irr::video::SColorf(1.0f, 2.0f, 1.0f, 1.0f);
+    checkRoomScreenshot("placement_room.png");
+}
 
-    drawFrame();
-    const std::vector<irr::u8> pixels = drawFrame();
-    saveArtifact(pixels, "placement_room.png");
-
-    // Below the walls' tops (there is no ceiling) the room fills the frame.
-    irr::u32 lit = 0;
-    for (irr::u32 i = kWidth * kHeight / 3; i < kWidth * kHeight; ++i)
-        if (pixels[i * 4] + pixels[i * 4 + 1] + pixels[i * 4 + 2] > 30)
-            ++lit;
-    EXPECT_GT(lit, kWidth * kHeight * 2 / 3 * 9 / 10) << "most of the frame should show the room";
-
-    const irr::video::SColor centre = meanAround(pixels, kWidth / 2, kHeight * 3 / 4, 8);
-    EXPECT_GT(centre.getGreen(), centre.getRed() + 20) << "the floor before the player takes the light's green";
-    EXPECT_GT(centre.getGreen(), centre.getBlue() + 20);
+// The same room from the game's own meshes and textures, as the asset generator
+// writes them into the game tree.
+TEST_F(PlacementRenderTest, TheGamesOwnPiecesStandInTheRoom)
+{
+    const std::filesystem::path objects = std::filesystem::path(BELGARUNE_GAME_DIR) / "gamedata" / "objects";
+    ASSERT_TRUE(std::filesystem::exists(objects / "wall1.x")) << "build the game tree first";
+    std::filesystem::remove_all("gamedata/objects");
+    std::filesystem::create_directory_symlink(objects, "gamedata/objects");
+    checkRoomScreenshot("placement_room_assets.png");
 }
 } // namespace

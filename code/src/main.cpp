@@ -2,6 +2,7 @@
 
 #include "code/src/events/gameevents.h"
 #include "code/src/gamebase.h"
+#include "code/src/gamefont.h"
 #include "code/src/startupsettings.h"
 #include "talvoren/eventmanager.h"
 #include "talvoren/gamesettings.h"
@@ -29,6 +30,8 @@ irr::core::stringw bannerLine()
 int main()
 {
     g_device = new Talvoren::OmbelDevice();
+    auto gameFont = std::make_unique<Belgarune::GameFont>();
+    g_gameBase->m_font = gameFont.get();
 
     auto ini = std::make_unique<Talvoren::IniFile>(L"game.ini");
     if (!ini->isLoaded())
@@ -68,6 +71,7 @@ int main()
     // A missing font file keeps Irrlicht's built-in font.
     g_device->setConsoleFont(L"Talvoren/systemFont.bmp");
     g_device->getGUIEnvironment()->getSkin()->setFont(g_device->getConsoleFont());
+    gameFont->reload();
 
     // As read from game.ini, unclamped.
     g_device->getSoundManager()->setMasterVolume(g_gameBase->m_volume / 100.0f);
@@ -75,6 +79,9 @@ int main()
     ini.reset();
     g_device->run();
 
+    // The font's page textures live in the device's video driver.
+    g_gameBase->m_font = nullptr;
+    gameFont.reset();
     delete g_device;
     g_device = nullptr;
     return 0;

@@ -1,6 +1,7 @@
 // The picture node: its rectangles and quad on the null driver, its drawing with OpenGL.
 
 #include "code/src/shadermaterials.h"
+#include "talvoren/ombeldevice.h"
 #include "talvoren/picturescenenode.h"
 #include "talvoren/shadermanager.h"
 #include "tests/code/levelassets.h"
@@ -228,5 +229,47 @@ TEST_F(PictureDrawingTest, ThePicMaterialTakesColourAndOpacityFromTheDiffuseColo
 
     m_picture->getMaterial(0).DiffuseColor = irr::video::SColor(0, 255, 255, 255);
     EXPECT_EQ(drawAndRead(130, 130).getRed(), 0u);
+}
+} // namespace
+
+namespace
+{
+TEST(DeviceLogoTest, TheLogoIsAPictureUnderTheRootDrawnInTheTransparentPass)
+{
+    testsupport::TempWorkDir workDir;
+    testsupport::installLanguageFiles();
+    testlevel::keepGlDriverLoaded();
+    Talvoren::OmbelDevice device;
+    g_device = &device;
+    struct ClearDevice
+    {
+        ~ClearDevice() { g_device = nullptr; }
+    } clearDevice;
+    testing::internal::CaptureStderr();
+    const bool created =
+        device.init(irr::video::EDT_OPENGL, irr::core::dimension2du(200, 100), 32, false, false, false, 0) != nullptr;
+    testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(created) << "no OpenGL display (run under xvfb-run)";
+    irr::video::IVideoDriver* driver = device.getVideoDriver();
+    ASSERT_TRUE(testlevel::writeTexture(driver, "talvoren/logo.png", irr::video::SColor(255, 40, 220, 90)));
+
+    device.showLogo();
+    irr::scene::ISceneManager* scene = device.getSceneManager();
+    ASSERT_EQ(scene->getRootSceneNode()->getChildren().size(), 1u);
+    auto* logo = static_cast<PictureSceneNode*>(*scene->getRootSceneNode()->getChildren().begin());
+    EXPECT_EQ(logo->getID(), 0);
+    EXPECT_EQ(logo->getImageRect(), rect<irr::s32>(50, 25, 150, 75));
+
+    scene->addCameraSceneNode();
+    driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
+    scene->drawAll();
+    GLubyte centre[4] = {};
+    GLubyte outside[4] = {};
+    glFinish();
+    glReadPixels(100, 50, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, centre);
+    glReadPixels(20, 50, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, outside);
+    driver->endScene();
+    EXPECT_NEAR(centre[1], 220, 3);
+    EXPECT_EQ(outside[1], 0);
 }
 } // namespace

@@ -13,7 +13,7 @@ namespace
 {
 const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-//! One device and font for the whole run.
+//! One device and font for the whole run, released at exit.
 struct FontUnderTest
 {
     FontUnderTest()
@@ -25,6 +25,14 @@ struct FontUnderTest
         font = irr::gui::CGUITTFont::createTTFont(device->getGUIEnvironment(), kFontFile, 18);
         font->setBatchLoadSize(16);
     }
+    ~FontUnderTest()
+    {
+        font->drop();
+        device->drop();
+    }
+    FontUnderTest(const FontUnderTest&) = delete;
+    FontUnderTest& operator=(const FontUnderTest&) = delete;
+
     irr::IrrlichtDevice* device;
     irr::gui::CGUITTFont* font;
 };

@@ -20,6 +20,13 @@ namespace gui
 {
 namespace
 {
+//! Half the room a line leaves in a text of that width (negative global
+//! kerning can make a line wider than the measured text).
+f32 centringShift(u32 textWidth, u32 lineWidth)
+{
+    return static_cast<f32>((static_cast<s32>(textWidth) - static_cast<s32>(lineWidth)) >> 1);
+}
+
 video::SMaterial createLetterMaterial(const video::SColor& color, bool transparency)
 {
     video::SMaterial material;
@@ -72,7 +79,7 @@ core::array<scene::ISceneNode*> CGUITTFont::addTextSceneNode(const wchar_t* text
         start.set(-static_cast<f32>(size.Width) / 2.0f, static_cast<f32>(size.Height) / 2.0f, 0.0f);
     core::vector3df offset = start;
     if (center)
-        offset.X += static_cast<f32>((size.Width - getLineDimension(utext).Width) >> 1);
+        offset.X += centringShift(size.Width, getLineDimension(utext).Width);
 
     const video::SMaterial material = createLetterMaterial(color, m_transparency);
     scene::IMeshManipulator* manipulator = smgr->getMeshManipulator();
@@ -89,7 +96,7 @@ core::array<scene::ISceneNode*> CGUITTFont::addTextSceneNode(const wchar_t* text
             offset.Y -= static_cast<f32>(getLineHeight());
             offset.X = start.X;
             if (center)
-                offset.X += static_cast<f32>((size.Width - getLineDimension(utext.substr(i + 1)).Width) >> 1);
+                offset.X += centringShift(size.Width, getLineDimension(utext.substr(i + 1)).Width);
             continue;
         }
         const uchar32_t ch = utext[i];

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 namespace irr
 {
@@ -20,7 +21,6 @@ class ustring
 {
 public:
     static_assert(sizeof(wchar_t) == 4, "wide texts are expected in UTF-32");
-    typedef std::u32string::const_iterator const_iterator;
 
     ustring() = default;
     //! A null text converts to an empty string.
@@ -34,10 +34,7 @@ public:
     explicit ustring(std::u32string text) : m_text(std::move(text)) {}
 
     std::size_t size() const { return m_text.size(); }
-    bool empty() const { return m_text.empty(); }
     uchar32_t operator[](std::size_t index) const { return m_text[index]; }
-    const_iterator begin() const { return m_text.begin(); }
-    const_iterator end() const { return m_text.end(); }
 
     bool contains(uchar32_t character) const
     {

@@ -4,6 +4,8 @@
 
 #include "gui/sguittglyph.h"
 
+#include <cmath>
+
 using irr::core::dimension2du;
 using irr::core::position2di;
 using irr::core::rect;
@@ -243,6 +245,18 @@ TEST_F(TTFontTextNodes, CentredTextsCentreEveryLine)
     const irr::u32 lastLine = width(*m_font, L"A");
     EXPECT_FLOAT_EQ(centred[4]->getPosition().X - plain[4]->getPosition().X,
                     left + static_cast<irr::f32>((size.Width - lastLine) >> 1));
+}
+
+TEST_F(TTFontTextNodes, NegativeKerningKeepsCentredLinesNearTheMiddle)
+{
+    // The widest line then measures wider alone than within the text.
+    m_font->setKerningWidth(-3);
+    const irr::core::array<irr::scene::ISceneNode*> nodes =
+        m_font->addTextSceneNode(L"AB\nA", m_device->getSceneManager(), nullptr, kWhite, true);
+    ASSERT_EQ(nodes.size(), 3u);
+    const irr::f32 textWidth = static_cast<irr::f32>(m_font->getDimension(L"AB\nA").Width);
+    for (irr::u32 i = 0; i < nodes.size(); ++i)
+        EXPECT_LT(std::abs(nodes[i]->getPosition().X), textWidth) << i;
 }
 
 TEST_F(TTFontTextNodes, NoSceneManagerGivesNoNodes)

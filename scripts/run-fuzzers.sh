@@ -2,7 +2,7 @@
 # Runs every fuzz target in a folder for a bounded time on a copy of its seeds.
 # Any crash, leak or per-input timeout fails the run.
 set -euo pipefail
-folder="$1"
+folder="$(cd "$1" && pwd)"
 seconds="$2"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 status=0

@@ -59,6 +59,18 @@ const WallLook kWallLooks[7] = {
 
 } // namespace
 
+void VisualSpace::placePiece(irr::s32 kind, const MapCoord& cell, irr::s32 first, irr::s32 second, irr::s32 third)
+{
+    if (kind == 0)
+        placeFloor(cell, first);
+    else if (kind == 1)
+        placeWall(cell, first, second);
+    else if (kind == 2)
+        placeBars(cell, first, second, third);
+    else if (kind >= 3 && kind <= 19)
+        placeObject(kind, cell, first, second, third);
+}
+
 void VisualSpace::placeFloor(const MapCoord& cell, irr::s32 floorKind)
 {
     irr::core::vector3df position = cellCentre(cell);

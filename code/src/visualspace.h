@@ -71,6 +71,10 @@ public:
     //! setVisible on every node filed in the cell.
     void setCellVisible(const Cell& cell, bool visible);
 
+    //! The dungeon view's placement by kind: 0 floor (first = floor kind),
+    //! 1 wall (first = type, second = side), 2 bars (type, side, id), 3..19
+    //! objects (variant, facing, id); any other kind places nothing.
+    void placePiece(irr::s32 kind, const MapCoord& cell, irr::s32 first, irr::s32 second, irr::s32 third);
     //! Level pieces. Each creates its node through the scene manager and files it.
     void placeFloor(const MapCoord& cell, irr::s32 floorKind);
     void placeWall(const MapCoord& cell, irr::s32 wallType, irr::s32 side);

@@ -355,6 +355,23 @@ TEST_F(PlacementTest, KindsOutsideTheObjectRangeCreateNothing)
     EXPECT_TRUE(m_space.getObjects().empty());
 }
 
+TEST_F(PlacementTest, PiecesArePlacedByKind)
+{
+    m_space.placePiece(0, kCell, 2, 9, 9);
+    EXPECT_EQ(lastPlaced()->getType(), irr::scene::ESNT_CUBE);
+    EXPECT_EQ(textureName(lastPlaced(), 0), "QVBoden2.png");
+    m_space.placePiece(1, kCell, 4, 3, 9);
+    expectNear(lastPlaced()->getPosition(), vector3df(125.0f, 0.0f, 3000.0f));
+    m_space.placePiece(2, kCell, 1, 2, 131);
+    EXPECT_EQ(m_space.findObject(131), lastPlaced());
+    m_space.placePiece(19, kCell, 1, 1, 132);
+    EXPECT_EQ(m_space.findObject(132), lastPlaced());
+    const size_t before = nodeCount();
+    m_space.placePiece(-1, kCell, 1, 1, 133);
+    m_space.placePiece(20, kCell, 1, 1, 133);
+    EXPECT_EQ(nodeCount(), before);
+}
+
 TEST_F(PlacementTest, PlatformsChooseTheirMeshByVariant)
 {
     testsupport::writeFile("gamedata/objects/plat2.X",

@@ -238,6 +238,10 @@ TEST(DeviceLogoTest, TheLogoIsAPictureUnderTheRootDrawnInTheTransparentPass)
 {
     testsupport::TempWorkDir workDir;
     testsupport::installLanguageFiles();
+    irr::IrrlichtDevice* writer = testlevel::createNullDevice();
+    ASSERT_TRUE(testlevel::writeTexture(writer->getVideoDriver(), "talvoren/logo.png",
+                                        irr::video::SColor(255, 40, 220, 90)));
+    writer->drop();
     testlevel::keepGlDriverLoaded();
     Talvoren::OmbelDevice device;
     g_device = &device;
@@ -251,7 +255,6 @@ TEST(DeviceLogoTest, TheLogoIsAPictureUnderTheRootDrawnInTheTransparentPass)
     testing::internal::GetCapturedStderr();
     ASSERT_TRUE(created) << "no OpenGL display (run under xvfb-run)";
     irr::video::IVideoDriver* driver = device.getVideoDriver();
-    ASSERT_TRUE(testlevel::writeTexture(driver, "talvoren/logo.png", irr::video::SColor(255, 40, 220, 90)));
 
     device.showLogo();
     irr::scene::ISceneManager* scene = device.getSceneManager();

@@ -13,37 +13,31 @@ namespace
 {
 const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-//! One device and font for the whole run, released at exit.
-struct FontUnderTest
+//! One null device for the whole run; it is never released, so nothing of
+//! it is torn down while a font might still use it.
+irr::IrrlichtDevice* nullDevice()
 {
-    FontUnderTest()
-    {
+    static irr::IrrlichtDevice* device = [] {
         irr::SIrrlichtCreationParameters params;
         params.DriverType = irr::video::EDT_NULL;
         params.LoggingLevel = irr::ELL_NONE;
-        device = irr::createDeviceEx(params);
-        font = irr::gui::CGUITTFont::createTTFont(device->getGUIEnvironment(), kFontFile, 18);
-        font->setBatchLoadSize(16);
-    }
-    ~FontUnderTest()
-    {
-        font->drop();
-        device->drop();
-    }
-    FontUnderTest(const FontUnderTest&) = delete;
-    FontUnderTest& operator=(const FontUnderTest&) = delete;
-
-    irr::IrrlichtDevice* device;
-    irr::gui::CGUITTFont* font;
-};
+        return irr::createDeviceEx(params);
+    }();
+    return device;
+}
 } // namespace
 
 // Input: one byte of flags, then UTF-32 code units (little end first).
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static FontUnderTest subject;
     if (size < 1)
         return 0;
+    irr::IrrlichtDevice* device = nullDevice();
+    // A font per input, so that every input also creates and frees its face.
+    irr::gui::CGUITTFont* font = irr::gui::CGUITTFont::createTTFont(device->getGUIEnvironment(), kFontFile, 18);
+    if (!font)
+        return 0;
+    font->setBatchLoadSize(16);
     const uint8_t flags = data[0];
     std::wstring text;
     for (size_t i = 1; i + 4 <= size; i += 4)
@@ -54,7 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         unit %= 0x110000;
         text.push_back(static_cast<wchar_t>(unit ? unit : L'\n'));
     }
-    irr::gui::CGUITTFont* font = subject.font;
     font->setKerningWidth(static_cast<irr::s8>(flags & 0x7) - 3);
     const irr::core::dimension2du size2d = font->getDimension(text.c_str());
     font->getCharacterFromPos(text.c_str(), static_cast<irr::s32>(size2d.Width / 2));
@@ -62,10 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                flags & 0x10, flags & 0x20);
     if (flags & 0x40)
     {
-        irr::scene::ISceneManager* smgr = subject.device->getSceneManager();
+        irr::scene::ISceneManager* smgr = device->getSceneManager();
         irr::scene::ISceneNode* parent = smgr->addEmptySceneNode();
         font->addTextSceneNode(text.c_str(), smgr, parent, irr::video::SColor(255, 255, 255, 255), flags & 0x80);
         parent->remove();
     }
+    font->drop();
     return 0;
 }

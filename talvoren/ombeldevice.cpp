@@ -159,9 +159,9 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
     startSoundManager();
     registerEngineEventTypes();
     m_console = std::make_shared<ConsoleLogic>(this);
+    logStartLines();
     m_shaderManager = std::make_shared<ShaderManager>(m_driver);
     m_scriptManager = std::make_shared<OmbelScriptManager>();
-    logStartLines();
     return m_irrDevice;
 }
 

@@ -222,33 +222,32 @@ u32 CGUITTFont::getGlyphIndexByChar(uchar32_t ch) const
     if (!m_face)
         return 0;
     u32 glyphIndex = FT_Get_Char_Index(m_face, ch);
-    // A character the face lacks draws as U+FFFD; its batch lies around that.
-    uchar32_t batchCentre = ch;
     if (glyphIndex == 0)
-    {
         glyphIndex = FT_Get_Char_Index(m_face, kReplacementCharacter);
-        batchCentre = kReplacementCharacter;
-    }
     if (glyphIndex != 0 && m_glyphs[glyphIndex - 1].m_loaded)
         return glyphIndex;
 
     const u32 half = m_batchLoadSize / 2;
-    const uchar32_t start = batchCentre > half ? batchCentre - half : 0;
+    const uchar32_t start = ch > half ? ch - half : 0;
     const u32 count = core::max_(m_batchLoadSize, 1u);
     for (u32 i = 0; i < count; ++i)
-    {
-        const u32 index = FT_Get_Char_Index(m_face, start + i);
-        if (index == 0)
-            continue;
-        SGUITTGlyph& glyph = m_glyphs[index - 1];
-        if (glyph.m_loaded)
-            continue;
-        glyph.load(index, m_face, m_driver, m_size, m_loadFlags);
-        // A glyph FreeType cannot render or no page can take is never queued.
-        if (glyph.m_loaded)
-            m_pages[glyph.m_page]->m_pendingGlyphs.push_back(&glyph);
-    }
+        loadGlyph(FT_Get_Char_Index(m_face, start + i));
+    // A character the face lacks draws as U+FFFD, also when no batch covered it.
+    loadGlyph(glyphIndex);
     return glyphIndex;
+}
+
+void CGUITTFont::loadGlyph(u32 glyphIndex) const
+{
+    if (glyphIndex == 0)
+        return;
+    SGUITTGlyph& glyph = m_glyphs[glyphIndex - 1];
+    if (glyph.m_loaded)
+        return;
+    glyph.load(glyphIndex, m_face, m_driver, m_size, m_loadFlags);
+    // A glyph FreeType cannot render or no page can take is never queued.
+    if (glyph.m_loaded)
+        m_pages[glyph.m_page]->m_pendingGlyphs.push_back(&glyph);
 }
 
 const SGUITTGlyph* CGUITTFont::getLoadedGlyph(u32 glyphIndex) const

@@ -122,6 +122,8 @@ private:
     void logInfo(const core::stringc& text) const;
     bool acquireFace(const io::path& filename);
     void releaseFace();
+    //! Loads that glyph (0: none) unless it is loaded, and queues it for its page.
+    void loadGlyph(u32 glyphIndex) const;
     //! The glyph of index glyphIndex when it is loaded, else null.
     const SGUITTGlyph* getLoadedGlyph(u32 glyphIndex) const;
     s32 getLineHeight() const;

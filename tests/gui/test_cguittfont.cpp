@@ -108,6 +108,31 @@ TEST_F(TTFontPages, MissingGlyphsLoadInBatchesAroundTheCharacter)
     EXPECT_EQ(usedSlots(*font), afterBatch) << "loaded glyphs are not loaded again";
 }
 
+TEST_F(TTFontPages, ACharacterTheFaceLacksLoadsTheBatchAroundIt)
+{
+    // Kaushan lacks U+201B and U+FFFD but has the quotation marks around it.
+    FontPtr font = createFont(kKaushan, 20);
+    ASSERT_TRUE(font);
+    const irr::u32 preloaded = usedSlots(*font);
+    ASSERT_EQ(distinctGlyphs(kKaushan, 0x201B, 0x201B), 0u);
+    const irr::u32 neighbours = distinctGlyphs(kKaushan, 0x201B - 4, 0x201B + 3);
+    ASSERT_GT(neighbours, 0u);
+
+    font->setBatchLoadSize(8);
+    font->getCharDimension(L'\u201b');
+    EXPECT_EQ(usedSlots(*font), preloaded + neighbours);
+}
+
+TEST_F(TTFontPages, TheReplacementGlyphIsLoadedWithTheFirstMissingCharacter)
+{
+    // DejaVu Sans has U+FFFD but no glyph for U+0000, which the preload asks for.
+    FontPtr font = createFont(kDejaVuSans, 20);
+    ASSERT_TRUE(font);
+    EXPECT_EQ(usedSlots(*font), distinctGlyphs(kDejaVuSans, 0, 126) + 1) << "the ASCII range and U+FFFD";
+    EXPECT_EQ(font->getCharDimension(L'\u0378'), font->getCharDimension(L'\ufffd'));
+    EXPECT_EQ(usedSlots(*font), distinctGlyphs(kDejaVuSans, 0, 126) + 1) << "nothing further for a known stand-in";
+}
+
 TEST_F(TTFontPages, FullPagesAreFollowedByNewOnesAndSlotsLieInRows)
 {
     FontPtr font = createFont(kKaushan, 55);

@@ -1,10 +1,9 @@
-#include "gui/glyphimage.h"
+// SGUITTGlyph::createImage: glyph bitmaps turned into images.
+
+#include "gui/sguittglyph.h"
 
 #include <IImage.h>
 #include <IVideoDriver.h>
-
-#include <ft2build.h>
-#include FT_FREETYPE_H
 
 namespace irr
 {
@@ -63,7 +62,7 @@ video::IImage* createGrayImage(const FT_Bitmap& bitmap, video::IVideoDriver* dri
 }
 } // namespace
 
-video::IImage* createImage(const FT_Bitmap_& bitmap, video::IVideoDriver* driver)
+video::IImage* SGUITTGlyph::createImage(const FT_Bitmap& bitmap, video::IVideoDriver* driver)
 {
     const core::dimension2du size(bitmap.width + 1, bitmap.rows + 1);
     switch (bitmap.pixel_mode)

@@ -2,7 +2,6 @@
 
 #include "gui/cguittfont.h"
 #include "gui/cguittglyphpage.h"
-#include "gui/glyphimage.h"
 
 #include <IImage.h>
 

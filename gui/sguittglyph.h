@@ -33,6 +33,12 @@ struct SGUITTGlyph
     //! page). Does nothing when loaded; stays unloaded when FreeType cannot
     //! render it or no page can take it.
     void load(u32 charIndex, FT_Face face, video::IVideoDriver* driver, u32 fontSize, s32 loadFlags);
+    //! A new image (the caller owns the reference), white with the glyph's
+    //! coverage as alpha, one pixel larger than the bitmap on each axis. Mono
+    //! bitmaps give a square power-of-two A1R5G5B5 image, gray bitmaps an
+    //! A8R8G8B8 image sized to what the driver's textures need. Null for other
+    //! pixel modes.
+    static video::IImage* createImage(const FT_Bitmap& bitmap, video::IVideoDriver* driver);
     //! Back to not loaded: the image is dropped.
     void unload();
     void dropImage();

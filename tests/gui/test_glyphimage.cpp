@@ -1,6 +1,6 @@
 // Glyph bitmaps turned into images, and the UTF-32 string the font reads.
 
-#include "gui/glyphimage.h"
+#include "gui/sguittglyph.h"
 #include "gui/ustring.h"
 
 #include <irrlicht.h>
@@ -31,7 +31,7 @@ protected:
         bitmap.buffer = pixels;
         bitmap.num_grays = 256;
         bitmap.pixel_mode = pixelMode;
-        return irr::gui::createImage(bitmap, m_device->getVideoDriver());
+        return irr::gui::SGUITTGlyph::createImage(bitmap, m_device->getVideoDriver());
     }
 
     irr::IrrlichtDevice* m_device = nullptr;

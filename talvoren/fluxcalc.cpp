@@ -65,14 +65,14 @@ float FluxCalc::fraction(float offset) const
     return static_cast<float>(position / static_cast<double>(m_duration));
 }
 
+FluxCalcWithPower::FluxCalcWithPower(std::shared_ptr<Talvoren::Clock> clock, std::uint32_t power)
+    : FluxCalc(std::move(clock)), m_power(power)
+{
+}
+
 float FluxCalcLinear::calc(float offset)
 {
     return fraction(offset);
-}
-
-FluxCalcSlowdown::FluxCalcSlowdown(std::shared_ptr<Talvoren::Clock> clock, std::uint32_t power)
-    : FluxCalc(std::move(clock)), m_power(power)
-{
 }
 
 float FluxCalcSlowdown::calc(float offset)
@@ -80,19 +80,9 @@ float FluxCalcSlowdown::calc(float offset)
     return 1.0f - squareRepeatedly(1.0f - fraction(offset), m_power);
 }
 
-FluxCalcSpeedUp::FluxCalcSpeedUp(std::shared_ptr<Talvoren::Clock> clock, std::uint32_t power)
-    : FluxCalc(std::move(clock)), m_power(power)
-{
-}
-
 float FluxCalcSpeedUp::calc(float offset)
 {
     return squareRepeatedly(fraction(offset), m_power);
-}
-
-FluxCalcLogistic::FluxCalcLogistic(std::shared_ptr<Talvoren::Clock> clock, std::uint32_t power)
-    : FluxCalc(std::move(clock)), m_power(power)
-{
 }
 
 float FluxCalcLogistic::calc(float offset)

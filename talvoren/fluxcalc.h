@@ -44,35 +44,38 @@ public:
     float calc(float offset) override;
 };
 
-//! 1 - (1 - x)^(2^power): fast start, slow end.
-class FluxCalcSlowdown final : public FluxCalc
+//! A shape with a power, given to the constructor.
+class FluxCalcWithPower : public FluxCalc
 {
 public:
-    FluxCalcSlowdown(std::shared_ptr<Talvoren::Clock> clock, std::uint32_t power);
-    float calc(float offset) override;
+    FluxCalcWithPower(std::shared_ptr<Talvoren::Clock> clock, std::uint32_t power);
 
-private:
+protected:
+    ~FluxCalcWithPower() = default;
+
     std::uint32_t m_power;
+};
+
+//! 1 - (1 - x)^(2^power): fast start, slow end.
+class FluxCalcSlowdown final : public FluxCalcWithPower
+{
+public:
+    using FluxCalcWithPower::FluxCalcWithPower;
+    float calc(float offset) override;
 };
 
 //! x^(2^power): slow start, fast end.
-class FluxCalcSpeedUp final : public FluxCalc
+class FluxCalcSpeedUp final : public FluxCalcWithPower
 {
 public:
-    FluxCalcSpeedUp(std::shared_ptr<Talvoren::Clock> clock, std::uint32_t power);
+    using FluxCalcWithPower::FluxCalcWithPower;
     float calc(float offset) override;
-
-private:
-    std::uint32_t m_power;
 };
 
 //! 3x^2 - 2x^3; the power is kept but not used.
-class FluxCalcLogistic final : public FluxCalc
+class FluxCalcLogistic final : public FluxCalcWithPower
 {
 public:
-    FluxCalcLogistic(std::shared_ptr<Talvoren::Clock> clock, std::uint32_t power);
+    using FluxCalcWithPower::FluxCalcWithPower;
     float calc(float offset) override;
-
-private:
-    [[maybe_unused]] std::uint32_t m_power;
 };

@@ -62,11 +62,9 @@ const std::wstring& textValue(const ComposerToken& token)
     switch (token.getType())
     {
     case kString:
-        return static_cast<const ComposerStringToken&>(token).getValue();
     case kName:
-        return static_cast<const ComposerNameToken&>(token).getValue();
     case kVariable:
-        return static_cast<const ComposerVariableToken&>(token).getValue();
+        return static_cast<const ComposerTextToken&>(token).getValue();
     default:
         return noText();
     }

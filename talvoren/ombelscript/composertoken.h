@@ -103,37 +103,36 @@ private:
     irr::f64 m_value;
 };
 
-//! The text between the quotes.
-class ComposerStringToken : public ComposerToken
+//! A token whose value is a text.
+class ComposerTextToken : public ComposerToken
 {
 public:
-    explicit ComposerStringToken(std::wstring value) : ComposerToken(kString), m_value(std::move(value)) {}
+    ComposerTextToken(irr::u32 type, std::wstring value) : ComposerToken(type), m_value(std::move(value)) {}
     const std::wstring& getValue() const { return m_value; }
 
 private:
     std::wstring m_value;
+};
+
+//! The text between the quotes.
+class ComposerStringToken : public ComposerTextToken
+{
+public:
+    explicit ComposerStringToken(std::wstring value) : ComposerTextToken(kString, std::move(value)) {}
 };
 
 //! An identifier that is neither a keyword nor a registered function.
-class ComposerNameToken : public ComposerToken
+class ComposerNameToken : public ComposerTextToken
 {
 public:
-    explicit ComposerNameToken(std::wstring value) : ComposerToken(kName), m_value(std::move(value)) {}
-    const std::wstring& getValue() const { return m_value; }
-
-private:
-    std::wstring m_value;
+    explicit ComposerNameToken(std::wstring value) : ComposerTextToken(kName, std::move(value)) {}
 };
 
 //! A variable's name without its leading '$'.
-class ComposerVariableToken : public ComposerToken
+class ComposerVariableToken : public ComposerTextToken
 {
 public:
-    explicit ComposerVariableToken(std::wstring name) : ComposerToken(kVariable), m_value(std::move(name)) {}
-    const std::wstring& getValue() const { return m_value; }
-
-private:
-    std::wstring m_value;
+    explicit ComposerVariableToken(std::wstring name) : ComposerTextToken(kVariable, std::move(name)) {}
 };
 
 //! Points into the manager's list of definitions, which outlives every token.

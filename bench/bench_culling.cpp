@@ -12,8 +12,9 @@
 #include <GL/gl.h>
 #include <irrlicht.h>
 
-#include <cstdlib>
 #include <malloc.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -125,10 +126,14 @@ private:
     std::unique_ptr<Belgarune::VisualSpace> m_space;
 };
 
-CullingScene& cullingScene()
+//! The scene built once, or null after the run was marked as skipped.
+CullingScene* readyScene(benchmark::State& state)
 {
     static CullingScene scene;
-    return scene;
+    if (scene.ready())
+        return &scene;
+    state.SkipWithError("no OpenGL display (run under xvfb-run)");
+    return nullptr;
 }
 
 void runFrames(benchmark::State& state, CullingScene& scene)
@@ -142,41 +147,32 @@ void runFrames(benchmark::State& state, CullingScene& scene)
 
 void BM_FrameWithCulling(benchmark::State& state)
 {
-    CullingScene& scene = cullingScene();
-    if (!scene.ready())
-    {
-        state.SkipWithError("no OpenGL display (run under xvfb-run)");
+    CullingScene* scene = readyScene(state);
+    if (!scene)
         return;
-    }
-    scene.showAround(kEye);
-    runFrames(state, scene);
+    scene->showAround(kEye);
+    runFrames(state, *scene);
 }
 
 void BM_FrameEverythingVisible(benchmark::State& state)
 {
-    CullingScene& scene = cullingScene();
-    if (!scene.ready())
-    {
-        state.SkipWithError("no OpenGL display (run under xvfb-run)");
+    CullingScene* scene = readyScene(state);
+    if (!scene)
         return;
-    }
-    scene.showEverything();
-    runFrames(state, scene);
+    scene->showEverything();
+    runFrames(state, *scene);
 }
 
 void BM_VisibilityUpdateOnCellChange(benchmark::State& state)
 {
-    CullingScene& scene = cullingScene();
-    if (!scene.ready())
-    {
-        state.SkipWithError("no OpenGL display (run under xvfb-run)");
+    CullingScene* scene = readyScene(state);
+    if (!scene)
         return;
-    }
     bool flip = false;
     for (auto _ : state)
     {
         flip = !flip;
-        scene.showAround(kEye + irr::core::vector3df(flip ? 100.0f : 0.0f, 0.0f, 0.0f));
+        scene->showAround(kEye + irr::core::vector3df(flip ? 100.0f : 0.0f, 0.0f, 0.0f));
     }
 }
 } // namespace

@@ -14,6 +14,19 @@ namespace
 {
 const irr::core::array<irr::scene::ISceneNode*> kEmptyCell;
 
+//! Beyond this a coordinate lies far outside the grid; the cast below stays defined.
+const irr::f64 kFarOutside = 1.0e6;
+
+//! A coordinate divided by 10 and again by 10, truncated toward zero. Positions
+//! far away (or not a number) give an index outside the grid.
+irr::s32 cellIndex(irr::f32 coordinate)
+{
+    const irr::f64 index = static_cast<irr::f64>(coordinate) / 10.0 / 10.0;
+    if (!(std::fabs(index) < kFarOutside))
+        return static_cast<irr::s32>(std::signbit(index) ? -kFarOutside : kFarOutside);
+    return static_cast<irr::s32>(std::trunc(index));
+}
+
 bool eraseFirst(irr::core::array<irr::scene::ISceneNode*>& nodes, irr::scene::ISceneNode* node)
 {
     const irr::s32 index = nodes.linear_search(node);
@@ -36,9 +49,7 @@ VisualSpace::VisualSpace(irr::scene::ISceneManager* sceneManager, Talvoren::Shad
 
 VisualSpace::Cell VisualSpace::cellOf(const irr::core::vector3df& position)
 {
-    const irr::f64 x = static_cast<irr::f64>(position.X) / 10.0 / 10.0;
-    const irr::f64 z = static_cast<irr::f64>(position.Z) / 10.0 / 10.0;
-    return Cell(static_cast<irr::s32>(std::trunc(x)), static_cast<irr::s32>(std::trunc(z)));
+    return Cell(cellIndex(position.X), cellIndex(position.Z));
 }
 
 bool VisualSpace::isInside(const Cell& cell)

@@ -8,6 +8,8 @@
 
 #include <irrlicht.h>
 
+#include <cmath>
+
 using Belgarune::VisualSpace;
 using irr::core::vector3df;
 
@@ -73,6 +75,24 @@ TEST_F(VisualSpaceTest, CellsTruncateTowardZeroSoTheFirstCellReachesIntoNegative
     EXPECT_EQ(VisualSpace::cellOf(vector3df(-99.99f, 0.0f, 99.99f)), VisualSpace::Cell(0, 0));
     EXPECT_EQ(VisualSpace::cellOf(vector3df(-100.0f, 0.0f, 20.0f)), VisualSpace::Cell(-1, 0));
     EXPECT_EQ(VisualSpace::cellOf(vector3df(120.0f, -5.0f, 3000.0f)), VisualSpace::Cell(1, 30));
+}
+
+TEST_F(VisualSpaceTest, FarAwayPositionsLieBeyondTheGridOnTheirSide)
+{
+    EXPECT_GT(VisualSpace::cellOf(vector3df(1.0e30f, 0.0f, 0.0f)).X, VisualSpace::kCellCount);
+    EXPECT_LT(VisualSpace::cellOf(vector3df(0.0f, 0.0f, -1.0e30f)).Y, 0);
+    EXPECT_FALSE(VisualSpace::isInside(VisualSpace::cellOf(vector3df(std::nanf(""), 0.0f, 10.0f))));
+
+    fileEveryCell();
+    testing::internal::CaptureStderr();
+    filedAt(vector3df(1.0e30f, 0.0f, 10.0f));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Cannot add Node to space: Position out of range!"),
+              std::string::npos);
+    // A viewer far beyond the grid sees none of it.
+    m_space.updateVisibility(vector3df(1.0e30f, 0.0f, 550.0f));
+    EXPECT_TRUE(visibleCells().empty());
+    m_space.updateVisibility(vector3df(std::nanf(""), 0.0f, 550.0f));
+    EXPECT_TRUE(visibleCells().empty());
 }
 
 TEST_F(VisualSpaceTest, FilesInsideTheGridAndRejectsPositionsOutsideWithAnError)

@@ -216,7 +216,10 @@ TEST_F(EventLogTest, AClassThatIsNotExportedKeepsTheOldFile)
     const std::string before = testsupport::readFile(kFile);
     manager.setLogEvents(true);
     manager.queueEvent(std::make_shared<AlphaEvent>(1));
+    testing::internal::CaptureStderr();
     manager.saveEventLog(kFile);
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("Event log Eventlog.txt could not be saved"), std::string::npos) << log;
     EXPECT_EQ(testsupport::readFile(kFile), before);
     EXPECT_FALSE(std::filesystem::exists(std::string(kFile) + ".tmp"));
 }
@@ -237,8 +240,18 @@ protected:
     void expectLoadChangesNothing(const std::string& bytes, const char* what)
     {
         testsupport::writeFile("bad.txt", bytes);
-        manager.loadEventLog("bad.txt");
+        expectLoadFailure("bad.txt", what);
+    }
+
+    //! Loading leaves the replay list as it was and reports the file.
+    void expectLoadFailure(const char* file, const char* what)
+    {
+        testing::internal::CaptureStderr();
+        manager.loadEventLog(file);
+        const std::string log = testing::internal::GetCapturedStderr();
         EXPECT_EQ(manager.getReplayEventCount(), 4u) << what;
+        EXPECT_NE(log.find(std::string("Event log ") + file + " could not be loaded"), std::string::npos)
+            << what << ": " << log;
     }
 
     std::string m_good;
@@ -246,8 +259,7 @@ protected:
 
 TEST_F(BadEventLogTest, MissingEmptyGarbageAndTruncatedFiles)
 {
-    manager.loadEventLog("missing.txt");
-    EXPECT_EQ(manager.getReplayEventCount(), 4u) << "missing";
+    expectLoadFailure("missing.txt", "missing");
     expectLoadChangesNothing("", "empty");
     expectLoadChangesNothing("hello world, no archive here\n", "garbage");
     expectLoadChangesNothing(m_good.substr(0, m_good.size() / 2), "truncated");
@@ -289,7 +301,6 @@ TEST_F(BadEventLogTest, NullEntries)
         archive << none;
     }
     stream.close();
-    manager.loadEventLog("nulls.txt");
-    EXPECT_EQ(manager.getReplayEventCount(), 4u);
+    expectLoadFailure("nulls.txt", "null entries");
 }
 } // namespace

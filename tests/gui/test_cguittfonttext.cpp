@@ -211,6 +211,19 @@ TEST_F(TTFontTextNodes, OneQuadPerLetterUnderANewParent)
     }
 }
 
+TEST_F(TTFontTextNodes, EveryKindOfLineBreakStartsOneNewLine)
+{
+    irr::scene::ISceneManager* smgr = m_device->getSceneManager();
+    for (const wchar_t* text : {L"A\nA", L"A\r\nA", L"A\rA"})
+    {
+        const irr::core::array<irr::scene::ISceneNode*> nodes = m_font->addTextSceneNode(text, smgr, nullptr, kWhite, false);
+        ASSERT_EQ(nodes.size(), 2u) << text;
+        EXPECT_FLOAT_EQ(nodes[1]->getPosition().X, nodes[0]->getPosition().X) << text;
+        EXPECT_FLOAT_EQ(nodes[0]->getPosition().Y - nodes[1]->getPosition().Y, static_cast<irr::f32>(m_lineHeight))
+            << text;
+    }
+}
+
 TEST_F(TTFontTextNodes, QuadsMapTheirGlyphAndAreSizedLikeIt)
 {
     irr::scene::ISceneManager* smgr = m_device->getSceneManager();

@@ -71,7 +71,8 @@ protected:
     {
         const std::filesystem::path folder = std::filesystem::path(BELGARUNE_GAME_DIR).parent_path() / "test-artifacts";
         std::filesystem::create_directories(folder);
-        irr::video::IImage* image = m_driver->createImage(irr::video::ECF_A8R8G8B8, irr::core::dimension2du(kWidth, kHeight));
+        irr::video::IImage* image =
+            m_driver->createImage(irr::video::ECF_A8R8G8B8, irr::core::dimension2du(kWidth, kHeight));
         for (irr::u32 y = 0; y < kHeight; ++y)
             for (irr::u32 x = 0; x < kWidth; ++x)
             {

@@ -157,7 +157,8 @@ protected:
 // The null driver's textures have no size: texture coordinates need a real one.
 TEST_F(PictureDrawingTest, TheQuadCoversTheSourceRectangleInTextureCoordinates)
 {
-    m_picture->setImage(solidTexture(m_driver, "wide", 128, 64, irr::video::SColor(255, 0, 0, 0)), rect<irr::s32>(0, 0, 64, 64), rect<irr::s32>(0, 0, 64, 64));
+    m_picture->setImage(solidTexture(m_driver, "wide", 128, 64, irr::video::SColor(255, 0, 0, 0)),
+                        rect<irr::s32>(0, 0, 64, 64), rect<irr::s32>(0, 0, 64, 64));
     const irr::video::S3DVertex& upperLeft = m_picture->getVertex(0);
     const irr::video::S3DVertex& lowerRight = m_picture->getVertex(3);
     EXPECT_EQ(upperLeft.TCoords, irr::core::vector2df(0.0f, 0.0f));

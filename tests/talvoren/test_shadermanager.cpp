@@ -11,7 +11,8 @@ using Talvoren::ShaderManager;
 
 namespace
 {
-const char* const kVertexProgram = " uniform mat4 mWorldViewProj; void main() { gl_Position = mWorldViewProj * gl_Vertex; }";
+const char* const kVertexProgram =
+    " uniform mat4 mWorldViewProj; void main() { gl_Position = mWorldViewProj * gl_Vertex; }";
 const char* const kPixelProgram = " void main() { gl_FragColor = vec4(1.0, 0.5, 0.0, 1.0); }";
 const char* const kOtherPixelProgram = " void main() { gl_FragColor = vec4(0.0, 0.5, 1.0, 1.0); }";
 

@@ -3,13 +3,12 @@
 #include "code/src/gameworld.h"
 #include "code/src/idungeonview.h"
 #include "code/src/mapcolors.h"
+#include "code/src/mapimage.h"
 #include "code/src/mappixels.h"
-#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 #include "talvoren/log.h"
 
 #include <IImage.h>
-#include <IVideoDriver.h>
 
 namespace Belgarune
 {
@@ -105,7 +104,7 @@ bool readDungeonLayout(irr::video::IVideoDriver& driver, const std::string& path
                        IDungeonView& view)
 {
     const irr::core::stringw name = platform::widen(path).c_str();
-    irr::video::IImage* image = driver.createImageFromFile(platform::resolvePath(path).c_str());
+    irr::video::IImage* image = loadMapImage(driver, path);
     if (!image)
     {
         Talvoren::logError(L"MAP: Could not read the dungeon layout %p; the dungeon stays closed", name);

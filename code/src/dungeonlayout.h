@@ -27,10 +27,9 @@ class MapPixels;
 //! number of row 0 pixels that held a floor or wall colour.
 irr::s32 buildDungeonLayout(const MapPixels& map, GameWorld& world, IDungeonView& view);
 
-//! Reads the image file's own pixels through the driver's image loader, builds
-//! the layout and lets the map view rebuild its picture. A file that cannot be
-//! read logs an error, leaves the grid untouched (all blocked in a new world)
-//! and gives false.
+//! Reads the image file's own pixels (loadMapImage), builds the layout and
+//! lets the map view rebuild its picture. A file that cannot be read logs an
+//! error, leaves the grid untouched (all blocked in a new world) and gives false.
 bool readDungeonLayout(irr::video::IVideoDriver& driver, const std::string& path, GameWorld& world,
                        IDungeonView& view);
 } // namespace Belgarune

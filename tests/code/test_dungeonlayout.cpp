@@ -10,6 +10,7 @@
 #include <irrlicht.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <map>
 #include <memory>
@@ -223,6 +224,40 @@ TEST_F(DungeonLayoutTest, OpaqueFilesWithoutAlphaAndOddSpellingsAreRead)
     writeMap("GameData/Map.png", 3, 3, {{{1, 1}, kBlue}}, irr::video::ECF_R8G8B8);
     EXPECT_TRUE(Belgarune::readDungeonLayout(driver(), "gamedata\\map.PNG", *m_world, m_view));
     EXPECT_EQ(m_world->getCellValue(1, 499), 1);
+}
+
+std::string bigEndian(std::uint32_t value)
+{
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+            static_cast<char>(value)};
+}
+
+// A PNG chunk with the CRC that libpng checks.
+std::string pngChunk(const std::string& type, const std::string& data)
+{
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const char byte : type + data)
+    {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return bigEndian(static_cast<std::uint32_t>(data.size())) + type + data + bigEndian(~crc);
+}
+
+TEST_F(DungeonLayoutTest, GammaChunkOfTheFileDoesNotChangeTheColours)
+{
+    writeMap("gamedata/map.png", 3, 3, {{{1, 1}, kGrey}, {{1, 2}, kDarkGrey}, {{2, 1}, kLilac}});
+    std::string png = testsupport::readFile("gamedata/map.png");
+    // A linear gamma of 1.0 right after the header chunk, which ends at byte 33.
+    ASSERT_EQ(png.compare(12, 4, "IHDR"), 0);
+    png.insert(33, pngChunk("gAMA", bigEndian(100000)));
+    testsupport::writeFile("gamedata/map.png", png);
+
+    EXPECT_TRUE(Belgarune::readDungeonLayout(driver(), "gamedata/map.png", *m_world, m_view));
+    EXPECT_EQ(m_world->getCellValue(1, 499), 4);
+    EXPECT_EQ(m_world->getCellValue(1, 498), 5);
+    EXPECT_EQ(m_world->getCellValue(2, 499), 2);
 }
 
 TEST_F(DungeonLayoutTest, MissingOrBrokenFileLeavesTheDungeonClosed)

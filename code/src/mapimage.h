@@ -1,0 +1,22 @@
+#pragma once
+// map.png read with the colours its pixels spell.
+
+#include <string>
+
+namespace irr
+{
+namespace video
+{
+class IImage;
+class IVideoDriver;
+} // namespace video
+} // namespace irr
+
+namespace Belgarune
+{
+//! Loads the image through the driver's image loaders, but leaves out a PNG
+//! gamma chunk: the loader would otherwise correct every colour and break the
+//! exact colour codes. The path goes through resolvePath. Null when the file
+//! cannot be read or decoded; the caller drops the image.
+irr::video::IImage* loadMapImage(irr::video::IVideoDriver& driver, const std::string& path);
+} // namespace Belgarune

@@ -40,6 +40,19 @@ bool isFinite(const vector3df& pos)
     return std::isfinite(pos.X) && std::isfinite(pos.Y) && std::isfinite(pos.Z);
 }
 
+// Centre of a grid cell on the ground.
+vector3df cellCentre(const vector2d<irr::s32>& cell)
+{
+    return vector3df(GameWorld::kCellSize * static_cast<irr::f32>(cell.X), 0.0f,
+                     GameWorld::kCellSize * static_cast<irr::f32>(cell.Y));
+}
+
+// Queries answer only for indices 1..499.
+bool isQueriedCell(irr::s32 x, irr::s32 z)
+{
+    return x >= 1 && x < GameWorld::kGridSize && z >= 1 && z < GameWorld::kGridSize;
+}
+
 irr::core::stringw cellText(const MapCoord& cell)
 {
     // Irrlicht's own number conversion overflows on the smallest s32.
@@ -81,14 +94,14 @@ void GameWorld::setWalkable(const MapCoord& cell, bool walkable)
 
 irr::s32 GameWorld::getCellValue(irr::s32 x, irr::s32 z) const
 {
-    if (x < 1 || x >= kGridSize || z < 1 || z >= kGridSize)
+    if (!isQueriedCell(x, z))
         return -1;
     return m_cells[x][z].kind;
 }
 
 irr::s32 GameWorld::isWalkable(irr::s32 x, irr::s32 z) const
 {
-    if (x < 1 || x >= kGridSize || z < 1 || z >= kGridSize)
+    if (!isQueriedCell(x, z))
         return -1;
     return m_cells[x][z].walkable;
 }
@@ -96,10 +109,9 @@ irr::s32 GameWorld::isWalkable(irr::s32 x, irr::s32 z) const
 bool GameWorld::isPointInCell(const vector3df& pos, const vector2d<irr::s32>& cell, irr::s32 margin)
 {
     const irr::f32 reach = 5.0f + static_cast<irr::f32>(margin);
-    const irr::f32 centreX = kCellSize * static_cast<irr::f32>(cell.X);
-    const irr::f32 centreZ = kCellSize * static_cast<irr::f32>(cell.Y);
-    return pos.X >= centreX - reach && pos.X <= centreX + reach && pos.Z >= centreZ - reach &&
-           pos.Z <= centreZ + reach;
+    const vector3df centre = cellCentre(cell);
+    return pos.X >= centre.X - reach && pos.X <= centre.X + reach && pos.Z >= centre.Z - reach &&
+           pos.Z <= centre.Z + reach;
 }
 
 bool GameWorld::cellOfPosition(const vector3df& pos, vector2d<irr::s32>& cell)
@@ -170,8 +182,7 @@ bool GameWorld::isPathFree(const vector3df& from, const vector3df& to, bool igno
 
 std::vector<vector2d<irr::s32>> GameWorld::getVisibleCells(const vector2d<irr::s32>& cell) const
 {
-    const vector3df viewpoint(kCellSize * static_cast<irr::f32>(cell.X), 0.0f,
-                              kCellSize * static_cast<irr::f32>(cell.Y));
+    const vector3df viewpoint = cellCentre(cell);
     // Every other candidate's path starts at the viewpoint; when that collides
     // only the cell itself stays (this also keeps far cells from overflowing).
     if (collides(viewpoint, true))
@@ -181,10 +192,8 @@ std::vector<vector2d<irr::s32>> GameWorld::getVisibleCells(const vector2d<irr::s
     visible.reserve(std::size(kVisibleOffsets));
     for (const vector2d<irr::s32>& offset : kVisibleOffsets)
     {
-        const vector2d<irr::s32> candidate(cell.X + offset.X, cell.Y + offset.Y);
-        const vector3df centre(kCellSize * static_cast<irr::f32>(candidate.X), 0.0f,
-                               kCellSize * static_cast<irr::f32>(candidate.Y));
-        if (isPathFree(viewpoint, centre, true))
+        const vector2d<irr::s32> candidate = cell + offset;
+        if (isPathFree(viewpoint, cellCentre(candidate), true))
             visible.push_back(candidate);
     }
     return visible;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
-
 #include <memory>
 #include <set>
 #include <string>

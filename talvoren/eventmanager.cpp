@@ -103,7 +103,6 @@ bool EventManager::removeListener(const std::shared_ptr<IEventListener>& listene
 bool EventManager::trigger(const IEventData& event)
 {
     bool valid = false;
-    // Looked up before the wildcard listeners run: a list they start waits for the next dispatch.
     ListenerList* listeners = findValidListeners(event.getEventType(), valid);
     if (!valid)
         return false;
@@ -116,6 +115,9 @@ bool EventManager::trigger(const IEventData& event)
             return false;
         });
 
+    // The wildcard listeners may have given the type its first listener.
+    if (!listeners && m_wildcardListeners)
+        listeners = findListeners(event.getEventType().getHashValue());
     if (!listeners)
         return false;
     bool consumed = false;

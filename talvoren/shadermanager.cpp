@@ -25,13 +25,13 @@ irr::s32 ShaderManager::addShader(const char* vertexProgram, const char* pixelPr
                                                        irr::video::EGSL_DEFAULT);
     }
 
-    m_shaders.erase(name);
-    ShaderEntry& entry = m_shaders[name];
+    ShaderEntry entry;
     entry.materialType = materialType;
     entry.vertexProgram = vertexProgram;
     entry.pixelProgram = pixelProgram;
     entry.baseMaterial = baseMaterial;
     entry.callback = callback;
+    m_shaders.set(name, entry);
     return materialType;
 }
 
@@ -52,12 +52,12 @@ bool ShaderManager::setShader(irr::scene::ISceneNode* node, const irr::core::str
 {
     if (!node)
         return false;
-    const auto found = m_shaders.find(name);
-    if (found == m_shaders.end())
+    auto* found = m_shaders.find(name);
+    if (!found)
         return false;
     if (node->getMaterialCount() <= materialIndex)
         return true;
-    ShaderEntry& entry = found->second;
+    ShaderEntry& entry = found->getValue();
     if (entry.materialType >= 0)
         node->getMaterial(materialIndex).MaterialType = static_cast<irr::video::E_MATERIAL_TYPE>(entry.materialType);
     if (remember)
@@ -72,9 +72,9 @@ bool ShaderManager::removeNode(irr::scene::ISceneNode* node)
     for (irr::u32 i = 0; i < node->getMaterialCount(); ++i)
     {
         const irr::s32 type = node->getMaterial(i).MaterialType;
-        for (auto& named : m_shaders)
+        for (auto named = m_shaders.getIterator(); !named.atEnd(); named++)
         {
-            ShaderEntry& entry = named.second;
+            ShaderEntry& entry = named->getValue();
             if (entry.materialType != type)
                 continue;
             const irr::s32 index = entry.nodes.linear_search(node);
@@ -88,9 +88,9 @@ bool ShaderManager::removeNode(irr::scene::ISceneNode* node)
 
 void ShaderManager::forgetNode(irr::scene::ISceneNode* node)
 {
-    for (auto& named : m_shaders)
+    for (auto named = m_shaders.getIterator(); !named.atEnd(); named++)
     {
-        irr::core::array<irr::scene::ISceneNode*>& nodes = named.second.nodes;
+        irr::core::array<irr::scene::ISceneNode*>& nodes = named->getValue().nodes;
         for (irr::s32 index = nodes.linear_search(node); index >= 0; index = nodes.linear_search(node))
             nodes.erase(static_cast<irr::u32>(index));
     }
@@ -98,7 +98,7 @@ void ShaderManager::forgetNode(irr::scene::ISceneNode* node)
 
 const ShaderEntry* ShaderManager::findEntry(const irr::core::stringc& name) const
 {
-    const auto found = m_shaders.find(name);
-    return found == m_shaders.end() ? nullptr : &found->second;
+    const auto* found = m_shaders.find(name);
+    return found ? &found->getValue() : nullptr;
 }
 } // namespace Talvoren

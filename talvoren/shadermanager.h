@@ -3,10 +3,9 @@
 
 #include <EMaterialTypes.h>
 #include <irrArray.h>
+#include <irrMap.h>
 #include <irrString.h>
 #include <irrTypes.h>
-
-#include <map>
 
 namespace irr
 {
@@ -43,6 +42,9 @@ class ShaderManager
 {
 public:
     explicit ShaderManager(irr::video::IVideoDriver* driver);
+    // Irrlicht's map frees its nodes on destruction and has no deep copy.
+    ShaderManager(const ShaderManager&) = delete;
+    ShaderManager& operator=(const ShaderManager&) = delete;
 
     //! Compiles the two programs (GLSL with the OpenGL driver) and registers the
     //! material under name, replacing an entry of that name together with its
@@ -73,6 +75,6 @@ public:
 
 private:
     irr::video::IVideoDriver* m_driver;
-    std::map<irr::core::stringc, ShaderEntry> m_shaders;
+    irr::core::map<irr::core::stringc, ShaderEntry> m_shaders;
 };
 } // namespace Talvoren

@@ -51,6 +51,14 @@ protected:
         return path.substr(path.find_last_of('/') + 1);
     }
 
+    //! The file name of the mesh the node shows.
+    std::string meshName(irr::scene::ISceneNode* node) const
+    {
+        const irr::scene::IMesh* mesh = static_cast<irr::scene::IMeshSceneNode*>(node)->getMesh();
+        const std::string path = m_scene->getMeshCache()->getMeshName(mesh).getPath().c_str();
+        return path.substr(path.find_last_of('/') + 1);
+    }
+
     bool remembered(const char* shader, irr::scene::ISceneNode* node) const
     {
         return m_shaders.findEntry(shader)->nodes.linear_search(node) >= 0;
@@ -225,6 +233,63 @@ TEST_F(PlacementTest, PanelsAreCubesThatNeverTurn)
     m_space.removeObject(-1);
     EXPECT_EQ(m_space.getObjects().size(), 2u);
     EXPECT_NE(m_space.getObjects()[0], panel);
+}
+
+TEST_F(PlacementTest, EveryPanelVariantTakesItsTextures)
+{
+    const char* const looks[11][2] = {
+        {"QVBannerClear.png", "QVBoden1_cm.png"}, {"QVBanner1.png", "QVBanner1_cm.png"},
+        {"QVBanner2.png", "QVBanner2_cm.png"},    {"QVBanner3.png", "QVBanner3_cm.png"},
+        {"QVBanner4.png", "QVBanner4.png"},       {"QVPuzzle2A.png", "QVPuzzle2A_cm.png"},
+        {"QVPuzzle2D.png", "QVPuzzle2D_cm.png"},  {"QVPuzzle2B.png", "QVPuzzle2B_cm.png"},
+        {"QVPuzzle2C.png", "QVPuzzle2C_cm.png"},  {"qvRelief1.png", "qvRelief_cm.png"},
+        {"qvRelief2.png", "qvRelief2_cm.png"}};
+    const irr::f32 widths[11] = {0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.6f, 0.6f, 0.6f, 0.6f, 1.1f, 1.1f};
+    for (irr::s32 variant = 0; variant <= 10; ++variant)
+    {
+        SCOPED_TRACE(testing::Message() << "variant " << variant);
+        m_space.placeObject(3, kCell, variant, 1, -1);
+        EXPECT_EQ(textureName(lastPlaced(), 0), looks[variant][0]);
+        EXPECT_EQ(textureName(lastPlaced(), 2), looks[variant][1]);
+        expectNear(lastPlaced()->getScale(), vector3df(widths[variant], 1.0f, 1.1f));
+    }
+}
+
+TEST_F(PlacementTest, EveryObjectKindAndVariantTakesItsMeshAndColourTexture)
+{
+    struct Case
+    {
+        irr::s32 kind;
+        irr::s32 variant;
+        const char* mesh;
+        const char* color;
+    };
+    const Case cases[] = {
+        {4, 1, "door1.X", "blocktuer1_cm.png"},      {4, 2, "door1_2.X", "blocktuer1_cm.png"},
+        {4, 3, "door1_3.X", "blocktuer1_cm.png"},    {4, 4, "door1_4.X", "blocktuer1_cm.png"},
+        {4, 5, "door1_5.X", "blocktuer1_cm.png"},    {4, 6, "door1_6.X", "blocktuer1_cm.png"},
+        {4, 7, "door1_7.X", "blocktuer1_cm.png"},    {5, 9, "door2.X", "tex_gittertuer_cm.png"},
+        {6, 0, "topf1.X", "qv_topf1B_cm.png"},       {7, 0, "podest1.X", "QVsaule1B_cm.png"},
+        {8, 0, "inst.X", "muschel_uv_b.png"},        {9, 0, "saule1.X", "QVSaeule_cm.png"},
+        {10, 0, "ceil.X", ""},                       {11, 2, "keystone.X", "QVKeystone2A_cm.png"},
+        {11, 3, "keystone.X", "QVKeystone3A_cm.png"}, {12, 1, "grave_1.X", "QVGraveQueen_cm.png"},
+        {12, 2, "grave_2.X", "QVGraveChild_cm.png"}, {12, 3, "grave_3.X", "GraveUnknown_cm.png"},
+        {13, 0, "map.X", "QVMapBack2_cm.png"},       {14, 0, "kill1.X", "QVBoden1_cm.png"},
+        {15, 0, "item_vio.X", "QVBoden1_cm.png"},    {16, 0, "item_bass.X", "QVBoden1_cm.png"},
+        {17, 0, "item_alt.X", "QVBoden1_cm.png"},    {18, 0, "hs.X", "qvHealing_cm.png"},
+        {19, 1, "plat.X", "Plattform_cm.png"},       {19, 3, "plat2.X", "Plattform_cm.png"},
+    };
+    irr::s32 id = 200;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " variant " << c.variant);
+        m_space.placeObject(c.kind, kCell, c.variant, 1, id);
+        irr::scene::ISceneNode* node = m_space.findObject(id++);
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(meshName(node), c.mesh);
+        EXPECT_EQ(textureName(node, 2), c.color);
+        EXPECT_EQ(textureName(node, 1), "fog.jpg");
+    }
 }
 
 TEST_F(PlacementTest, DoorsTurnByFacingAndCellDoorsShift)

@@ -173,6 +173,20 @@ TEST_F(PlacementTest, WallTypesChooseMeshTexturesAndShader)
     EXPECT_EQ(textureName(lastPlaced(), 3), "QVWall6_2.png");
 }
 
+TEST_F(PlacementTest, WallTypesAndBarsTypesChooseTheirMeshes)
+{
+    const char* const wallMeshes[7] = {"wall1.x", "wall2.x", "wall2.x", "wall3.x", "wall4.x", "wall2.x", "wall1.x"};
+    for (irr::s32 type = 1; type <= 7; ++type)
+    {
+        m_space.placeWall(kCell, type, 1);
+        EXPECT_EQ(meshName(lastPlaced()), wallMeshes[type - 1]) << "wall type " << type;
+    }
+    m_space.placeBars(kCell, 2, 1, 1);
+    EXPECT_EQ(meshName(lastPlaced()), "git2.x");
+    m_space.placeBars(kCell, 3, 1, 2);
+    EXPECT_EQ(meshName(lastPlaced()), "git1.x");
+}
+
 TEST_F(PlacementTest, UnknownWallTypesAndMissingMeshesPlaceNothing)
 {
     const size_t before = nodeCount();

@@ -101,13 +101,26 @@ TEST_F(PlacementTest, FloorIsAnUnlitCubeWithItsTexturesFiledButNotListed)
 
 TEST_F(PlacementTest, FloorKindsChooseTexturesAndTurn)
 {
-    m_space.placeFloor(kCell, 5);
-    EXPECT_EQ(textureName(lastPlaced(), 0), "QVBoden4.png");
-    expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 90.0f, 0.0f));
-    m_space.placeFloor(kCell, 6);
-    EXPECT_EQ(textureName(lastPlaced(), 2), "QVBoden4Uebergang_cm.png");
-    m_space.placeFloor(kCell, 4);
-    EXPECT_EQ(textureName(lastPlaced(), 0), "QVBoden3.png");
+    struct Case
+    {
+        irr::s32 kind;
+        const char* surface;
+        const char* color;
+        irr::f32 yaw;
+    };
+    const Case cases[] = {{1, "QVBoden1.png", "QVBoden1_cm.png", 0.0f},
+                          {2, "QVBoden2.png", "QVBoden2_cm.png", 0.0f},
+                          {4, "QVBoden3.png", "QVBoden3_cm.png", 0.0f},
+                          {5, "QVBoden4.png", "QVBoden4_cm.png", 90.0f},
+                          {6, "QVBoden4Uebergang.png", "QVBoden4Uebergang_cm.png", 90.0f}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "floor kind " << c.kind);
+        m_space.placeFloor(kCell, c.kind);
+        EXPECT_EQ(textureName(lastPlaced(), 0), c.surface);
+        EXPECT_EQ(textureName(lastPlaced(), 2), c.color);
+        expectNear(lastPlaced()->getRotation(), vector3df(0.0f, c.yaw, 0.0f));
+    }
     // Kind 3 has no textures of its own: only the fog layer.
     m_space.placeFloor(kCell, 3);
     EXPECT_EQ(textureName(lastPlaced(), 0), "");

@@ -230,6 +230,10 @@ TEST_F(PlacementTest, BarsAreListedByIdAndSidesOneAndFourDifferOnlyInTurn)
     expectNear(side1->getRotation(), vector3df(0.0f, 0.0f, 0.0f));
     expectNear(side4->getRotation(), vector3df(0.0f, 270.0f, 0.0f));
 
+    m_space.placeBars(kCell, 1, 2, 45);
+    expectNear(lastPlaced()->getPosition(), vector3df(117.5f, 0.0f, 3002.5f));
+    expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 0.0f, 0.0f));
+
     m_space.placeBars(kCell, 1, 0, 44);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 0.0f, 3000.0f));
     expectNear(lastPlaced()->getRotation(), vector3df(-90.0f, 0.0f, 270.0f));

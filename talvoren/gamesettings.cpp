@@ -52,9 +52,14 @@ std::string formatGameSettings(const GameSettings& settings)
 bool writeGameSettings(const std::string& path, const GameSettings& settings)
 {
     const std::string target = platform::resolvePath(path);
+    // Only an existing settings file that can be opened for update is replaced.
+    std::FILE* existing = std::fopen(target.c_str(), "r+b");
+    if (!existing)
+        return false;
+    std::fclose(existing);
+
     const std::string temporary = target + ".tmp";
     const std::string text = formatGameSettings(settings);
-
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     bool written = file != nullptr;
     if (file)

@@ -32,6 +32,7 @@ std::string formatGameSettings(const GameSettings& settings);
 
 //! Writes the layout to a temporary file beside path and renames it over
 //! path only when the whole text was written; on failure the old file stays
-//! and an error is logged. Returns whether the file was replaced.
+//! and an error is logged. A file that cannot be opened for update (a missing
+//! one included) is left alone. Returns whether the file was replaced.
 bool writeGameSettings(const std::string& path, const GameSettings& settings);
 } // namespace Talvoren

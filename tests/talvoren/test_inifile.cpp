@@ -127,6 +127,14 @@ TEST(GameSettingsFile, UnwritableFolderKeepsTheOldFile)
     EXPECT_NE(messages.find("ro/game.ini"), std::string::npos) << messages;
 }
 
+TEST(GameSettingsFile, MissingFileIsNotCreated)
+{
+    TempWorkDir dir;
+    EXPECT_FALSE(Talvoren::writeGameSettings("game.ini", Talvoren::GameSettings()));
+    EXPECT_FALSE(std::filesystem::exists("game.ini"));
+    EXPECT_FALSE(std::filesystem::exists("game.ini.tmp"));
+}
+
 TEST(GameSettingsFile, FailedWriteOverAFolderReportsFailure)
 {
     TempWorkDir dir;

@@ -1,5 +1,7 @@
 #include "platform/pathresolver.h"
 
+#include "platform/textfile.h"
+
 #include <dirent.h>
 #include <strings.h>
 #include <sys/stat.h>
@@ -83,10 +85,6 @@ std::string resolvePath(const std::string& spelled)
 
 std::string resolvePath(const std::wstring& spelled)
 {
-    std::string narrow;
-    narrow.reserve(spelled.size());
-    for (wchar_t c : spelled)
-        narrow += static_cast<char>(static_cast<unsigned char>(c));
-    return resolvePath(narrow);
+    return resolvePath(narrow(spelled));
 }
 } // namespace platform

@@ -11,6 +11,7 @@ namespace platform
 //! file about to be created still resolves its existing folders.
 std::string resolvePath(const std::string& spelled);
 
-//! Wide variant: each character below 256 is one byte of the path.
+//! Wide variant: each character below 256 is one byte of the path, any other
+//! becomes '?' (as platform::narrow does), never a byte of the same low bits.
 std::string resolvePath(const std::wstring& spelled);
 } // namespace platform

@@ -96,3 +96,11 @@ TEST(PathResolver, MissingPartsStaySpelledButKnownFoldersResolve)
     EXPECT_EQ(platform::resolvePath(std::string("nothere/x.txt")), "nothere/x.txt");
     EXPECT_EQ(platform::resolvePath(std::string("")), "");
 }
+
+TEST(PathResolver, WideCharactersBeyondLatin1NeverNameAnotherFile)
+{
+    TempWorkDir dir;
+    writeFile("aAb.txt", "x");
+    EXPECT_EQ(platform::resolvePath(std::wstring(L"a\u0141b.txt")), "a?b.txt");
+    EXPECT_EQ(platform::resolvePath(std::wstring(L"Talvoren\\\u00e9.txt")), "Talvoren/\xe9.txt");
+}

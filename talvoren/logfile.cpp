@@ -12,9 +12,9 @@ namespace Talvoren
 {
 namespace
 {
-std::string physicalPath(const std::wstring& name)
+std::ofstream openForAppend(const std::wstring& fileName)
 {
-    return platform::resolvePath(name);
+    return std::ofstream(platform::resolvePath(fileName), std::ios::out | std::ios::app | std::ios::binary);
 }
 } // namespace
 
@@ -37,28 +37,28 @@ std::wstring LogFile::makeFileName()
 void LogFile::create(const std::wstring& fileName)
 {
     m_fileName = fileName;
-    std::ofstream file(physicalPath(m_fileName), std::ios::out | std::ios::trunc | std::ios::binary);
+    std::ofstream file(platform::resolvePath(m_fileName), std::ios::out | std::ios::trunc | std::ios::binary);
     if (!file)
         logError(L"ERROR: could not create log file!");
 }
 
 void LogFile::writeLine(const std::wstring& line)
 {
-    std::ofstream file(physicalPath(m_fileName), std::ios::out | std::ios::app | std::ios::binary);
+    std::ofstream file = openForAppend(m_fileName);
     if (file)
         file << "[" << localTimeText() << "] " << platform::toUtf8(line) << "\n";
 }
 
 void LogFile::writeEndl(unsigned selector)
 {
-    std::ofstream file(physicalPath(m_fileName), std::ios::out | std::ios::app | std::ios::binary);
+    std::ofstream file = openForAppend(m_fileName);
     if (file && selector == 0)
         file << "\n";
 }
 
 bool LogFile::canAppend() const
 {
-    std::ofstream file(physicalPath(m_fileName), std::ios::out | std::ios::app | std::ios::binary);
+    std::ofstream file = openForAppend(m_fileName);
     return static_cast<bool>(file);
 }
 } // namespace Talvoren

@@ -5,6 +5,8 @@
 #include "talvoren/gamelogic.h"
 #include "talvoren/logfile.h"
 #include "talvoren/ombeldevice.h"
+#include "talvoren/processmanager/process.h"
+#include "talvoren/processmanager/processmanager.h"
 #include "tests/support/nulldevice.h"
 
 #include <irrlicht.h>
@@ -52,6 +54,25 @@ private:
     int m_framesToRun;
     int m_frames = 0;
     int m_updates = 0;
+};
+
+// Writes a name into a call list on every update; never dies.
+class RecordingProcess : public Process
+{
+public:
+    RecordingProcess(std::vector<std::string>& calls, std::string name)
+        : Process(0), m_calls(calls), m_name(std::move(name))
+    {
+    }
+    void onUpdate(std::uint32_t deltaMs) override
+    {
+        Process::onUpdate(deltaMs);
+        m_calls.push_back(m_name);
+    }
+
+private:
+    std::vector<std::string>& m_calls;
+    std::string m_name;
 };
 
 // Every text the console's message list holds, one per line.
@@ -112,9 +133,12 @@ TEST_F(DeviceTest, ResizeIsReportedOnceBeforeTheNextFrame)
             g_device->getVideoDriver()->OnResize(irr::core::dimension2d<irr::u32>(1024, 768));
     };
     m_device->setGameLogic(logic);
+    m_device->getProcessManager()->attach(std::make_shared<RecordingProcess>(logic->calls, "real"));
+    m_device->getGameProcessManager()->attach(std::make_shared<RecordingProcess>(logic->calls, "game"));
     m_device->run();
-    EXPECT_EQ(logic->calls, (std::vector<std::string>{"update", "render", "end", "resize", "update", "render", "end",
-                                                      "update", "render", "end"}));
+    EXPECT_EQ(logic->calls,
+              (std::vector<std::string>{"real", "game", "update", "render", "end", "resize", "real", "game", "update",
+                                        "render", "end", "real", "game", "update", "render", "end"}));
     EXPECT_FLOAT_EQ(m_device->getAspectRatio(), 1024.0f / 768.0f);
 }
 

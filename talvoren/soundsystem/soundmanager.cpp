@@ -17,6 +17,15 @@ namespace Talvoren
 using platform::sound::ISound;
 using platform::sound::SoundRef;
 
+namespace
+{
+auto findById(const std::vector<std::shared_ptr<SoundObject>>& sounds, std::int32_t id)
+{
+    return std::find_if(sounds.begin(), sounds.end(),
+                        [id](const std::shared_ptr<SoundObject>& object) { return object->id == id; });
+}
+} // namespace
+
 SoundManager::~SoundManager()
 {
     for (const std::shared_ptr<SoundObject>& object : m_sounds)
@@ -87,15 +96,13 @@ void SoundManager::fade(const FadeSoundEvent& request)
 
 std::shared_ptr<SoundObject> SoundManager::findSound(std::int32_t id) const
 {
-    const auto found = std::find_if(m_sounds.begin(), m_sounds.end(),
-                                    [id](const std::shared_ptr<SoundObject>& object) { return object->id == id; });
+    const auto found = findById(m_sounds, id);
     return found == m_sounds.end() ? nullptr : *found;
 }
 
 bool SoundManager::stopSound(std::int32_t id)
 {
-    const auto found = std::find_if(m_sounds.begin(), m_sounds.end(),
-                                    [id](const std::shared_ptr<SoundObject>& object) { return object->id == id; });
+    const auto found = findById(m_sounds, id);
     if (found == m_sounds.end())
         return false;
     // A fade still running on the object sees the empty handle and only lets its time run out.

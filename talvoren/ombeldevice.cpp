@@ -552,6 +552,7 @@ irr::core::rect<irr::s32> OmbelDevice::getScreenRect(irr::f32 left, irr::f32 top
 irr::s32 OmbelDevice::random(irr::s32 min, irr::s32 max)
 {
     // rand() is wider than 15 bits on Linux; the formula expects 0..32767.
+    // The offset is cut before min is added, so negative ranges stay within min..max.
     const irr::f64 span = static_cast<irr::f64>(static_cast<irr::s64>(max) - min + 1);
     return min + static_cast<irr::s32>(static_cast<irr::f64>(std::rand() & 0x7FFF) * span / 32768.0);
 }

@@ -11,11 +11,11 @@ XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 export MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic
 
 echo "== build: normal"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBELGARUNE_TESTS=ON -DBELGARUNE_BENCH=ON >/dev/null
 cmake --build build -j "$JOBS"
 
 echo "== build: sanitizers"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBELGARUNE_SANITIZE=ON -DBELGARUNE_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBELGARUNE_SANITIZE=ON -DBELGARUNE_TESTS=ON -DBELGARUNE_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$JOBS"
 
 echo "== tests: normal (unit, scene, end to end)"

@@ -10,6 +10,17 @@ export MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Runs the command "$2..." every 0.2 s until it succeeds; fails after $1 seconds.
+# Waits are for conditions, so a slow machine only makes the test longer.
+wait_until() {
+  local seconds="$1" _; shift
+  for _ in $(seq 1 $((seconds * 5))); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  "$@"
+}
+
 # Makes a private working copy of the game tree (links to its content, own
 # logs/ and game.ini) and changes into it. Pass the game.ini text, or nothing
 # for a tree without game.ini.
@@ -39,7 +50,7 @@ start_game() {
 # Waits for the game's window named $1; sets WINDOW.
 wait_for_window() {
   WINDOW=""
-  for _ in $(seq 1 300); do
+  for _ in $(seq 1 1200); do
     WINDOW="$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1 || true)"
     [ -n "$WINDOW" ] && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$WORK/stderr.txt")"
@@ -51,7 +62,7 @@ wait_for_window() {
 # Waits for the game to end; sets GAME_STATUS.
 wait_for_exit() {
   GAME_STATUS=""
-  for _ in $(seq 1 300); do
+  for _ in $(seq 1 1200); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then
       set +e; wait "$GAME_PID"; GAME_STATUS=$?; set -e
       return 0
@@ -66,4 +77,38 @@ close_window() { "$TEST_TOOLS/xsendclose" "$WINDOW"; }
 
 screenshot() { import -window "$WINDOW" "$ARTIFACTS/$1.png"; }
 
+# Number of pure white pixels in the area WxH+X+Y of the screenshot $1.
+white_pixels() {
+  convert "$ARTIFACTS/$1.png" -crop "$2" +repage -fill black +opaque white \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+
+# The console draws its input line into this area at the top left; nothing else draws white there.
+CONSOLE_INPUT_AREA="60x14+60+5"
+console_drawn() { screenshot console-probe; [ "$(white_pixels console-probe "$CONSOLE_INPUT_AREA")" -gt 0 ]; }
+console_hidden() { ! console_drawn; }
+
+# F1 toggles the console; these wait until the screen shows the new state.
+open_console() { xdotool key F1; wait_until 60 console_drawn || fail "no console input line after F1"; }
+close_console() { xdotool key F1; wait_until 60 console_hidden || fail "the console input line stays after F1"; }
+
+# Types a console line and waits until the log shows it was taken.
+type_line() {
+  local before
+  before="$(log_count "<input> $1")"
+  xdotool type --delay 40 "$1"
+  xdotool key Return
+  wait_for_log "<input> $1" $((before + 1))
+}
+
 the_log() { ls "$WORK"/logs/*.txt | head -n 1; }
+
+# Number of lines of the log that contain the text $1.
+log_count() { grep -cF -- "$1" "$(the_log)" || true; }
+
+# Waits until the log holds at least $2 lines with the text $1.
+wait_for_log() {
+  local text="$1" count="${2:-1}"
+  log_has() { [ "$(log_count "$text")" -ge "$count" ]; }
+  wait_until 60 log_has || fail "the log never showed $count line(s) with: $text"
+}

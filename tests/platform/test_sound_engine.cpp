@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
 using namespace platform::sound;
@@ -33,6 +34,22 @@ protected:
     ISound* playTracked(const char* file, bool paused, StreamMode mode = StreamMode::kAutoDetect)
     {
         return m_engine->play2D(file, false, paused, true, mode);
+    }
+
+    //! Starts paused tracked tones into held until it has count of them; the
+    //! engine frees sources on its own thread, so this retries for a while.
+    bool holdUntil(std::vector<SoundRef<ISound>>& held, std::size_t count)
+    {
+        return testsupport::waitUntil([&] {
+            while (held.size() < count)
+            {
+                SoundRef<ISound> sound(playTracked("tone.wav", true));
+                if (!sound)
+                    return false;
+                held.push_back(std::move(sound));
+            }
+            return true;
+        });
     }
 
     testsupport::TempWorkDir m_dir;
@@ -73,20 +90,15 @@ TEST_F(SoundEngineTest, FinishedAndAbandonedSoundsFreeTheirSources)
         EXPECT_EQ(m_engine->play2D("short.wav"), nullptr);
         EXPECT_EQ(m_engine->play2D("tone.wav", true, true, false), nullptr);
     }
-    testsupport::sleepMs(300);
 
     std::vector<SoundRef<ISound>> held;
-    for (int i = 0; i < kSources; ++i)
-        held.emplace_back(playTracked("tone.wav", true));
-    for (const SoundRef<ISound>& sound : held)
-        ASSERT_TRUE(sound) << "every source must be free again";
+    ASSERT_TRUE(holdUntil(held, kSources)) << "every source must be free again once the short sounds end";
     EXPECT_EQ(playTracked("tone.wav", true), nullptr) << "no source left: no sound, no crash";
 
     // A paused sound nobody holds can never resume: the engine lets it go.
     held.clear();
-    testsupport::sleepMs(100);
-    SoundRef<ISound> again(playTracked("tone.wav", true));
-    EXPECT_TRUE(again);
+    std::vector<SoundRef<ISound>> again;
+    EXPECT_TRUE(holdUntil(again, kSources));
 }
 
 TEST_F(SoundEngineTest, StopAllSoundsFinishesEveryHandle)
@@ -155,12 +167,13 @@ TEST_F(SoundEngineTest, PlayPositionMustLieInsideTheFile)
 
 TEST_F(SoundEngineTest, StreamsPlayToTheirEnd)
 {
+    const auto start = std::chrono::steady_clock::now();
     SoundRef<ISound> stream(playTracked("music/Long.ogg", false, StreamMode::kStream));
     ASSERT_TRUE(stream);
-    testsupport::sleepMs(500);
     EXPECT_FALSE(stream->isFinished());
-    testsupport::sleepMs(900);
-    EXPECT_TRUE(stream->isFinished());
+    ASSERT_TRUE(testsupport::waitUntil([&] { return stream->isFinished(); })) << "the stream never ended";
+    // The device plays in real time: a one-second stream cannot end much sooner.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
 }
 
 TEST(SoundDecoderTest, MixesToOneChannelWhenAskedOrWhenThereAreMoreThanTwo)

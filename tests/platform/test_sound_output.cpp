@@ -18,7 +18,8 @@ namespace
 const testsupport::OpenAlTestConfig g_openAl("wave");
 
 //! Each recording opens the device, plays, waits and closes it again; the
-//! wave backend rewrites its file at every opening.
+//! wave backend rewrites its file at every opening. Waits count recorded
+//! output, not wall time, so a slow machine only makes them longer.
 class SoundOutputTest : public ::testing::Test
 {
 protected:
@@ -62,7 +63,7 @@ protected:
             sound->setVolume(volume);
             sound->setIsPaused(false);
         }
-        testsupport::sleepMs(400);
+        EXPECT_TRUE(g_openAl.waitForOutput(400));
         return closeAndRead();
     }
 
@@ -78,7 +79,7 @@ protected:
             sound->setMinDistance(20.0f);
             sound->setIsPaused(false);
         }
-        testsupport::sleepMs(400);
+        EXPECT_TRUE(g_openAl.waitForOutput(400));
         return closeAndRead();
     }
 
@@ -108,10 +109,10 @@ TEST_F(SoundOutputTest, PauseSilencesAndResumeContinues)
     openEngine();
     SoundRef<ISound> sound(m_engine->play2D("tone.wav", true, false, true));
     ASSERT_TRUE(sound);
-    testsupport::sleepMs(250);
+    EXPECT_TRUE(g_openAl.waitForOutput(250));
     sound->setIsPaused(true);
     EXPECT_TRUE(sound->getIsPaused());
-    testsupport::sleepMs(400);
+    EXPECT_TRUE(g_openAl.waitForOutput(400));
     EXPECT_FALSE(sound->isFinished()) << "a paused sound is not finished";
     const Recording paused = closeAndRead();
     EXPECT_TRUE(sound->isFinished()) << "closing the engine ends every sound";
@@ -122,9 +123,9 @@ TEST_F(SoundOutputTest, PauseSilencesAndResumeContinues)
     openEngine();
     SoundRef<ISound> resumed(m_engine->play2D("tone.wav", true, true, true));
     ASSERT_TRUE(resumed);
-    testsupport::sleepMs(400);
+    EXPECT_TRUE(g_openAl.waitForOutput(400));
     resumed->setIsPaused(false);
-    testsupport::sleepMs(300);
+    EXPECT_TRUE(g_openAl.waitForOutput(300));
     const Recording later = closeAndRead();
     const long first = later.firstAudibleFrame();
     EXPECT_GT(first, later.framesOf(0.2)) << "nothing sounds while it starts paused";
@@ -150,12 +151,12 @@ TEST_F(SoundOutputTest, LoopedSoundOutlastsItsLengthAndPlainOneEnds)
     SoundRef<ISound> looped(m_engine->play2D("tone.wav", true, false, true));
     SoundRef<ISound> once(m_engine->play2D("tone.wav", false, false, true));
     ASSERT_TRUE(looped && once);
-    testsupport::sleepMs(450);
+    EXPECT_TRUE(g_openAl.waitForOutput(450));
     EXPECT_FALSE(looped->isFinished());
     EXPECT_TRUE(once->isFinished());
     looped->stop();
     EXPECT_TRUE(looped->isFinished());
-    testsupport::sleepMs(100);
+    EXPECT_TRUE(g_openAl.waitForOutput(100));
     const Recording recording = closeAndRead();
     const long first = recording.firstAudibleFrame();
     ASSERT_GE(first, 0);
@@ -173,7 +174,7 @@ TEST_F(SoundOutputTest, DroppedHandleKeepsPlaying)
     ASSERT_NE(sound, nullptr);
     sound->drop();
     EXPECT_EQ(m_engine->play2D("tone.wav", true, false, false), nullptr) << "untracked plays hand out no handle";
-    testsupport::sleepMs(400);
+    EXPECT_TRUE(g_openAl.waitForOutput(400));
     const Recording recording = closeAndRead();
     ASSERT_GE(recording.firstAudibleFrame(), 0);
     EXPECT_GT(recording.lastAudibleFrame(), recording.frames() - recording.framesOf(0.1));
@@ -184,10 +185,10 @@ TEST_F(SoundOutputTest, StreamedOggLoopsAndMasterVolumeScales)
     openEngine();
     SoundRef<ISound> stream(m_engine->play2D("stereo.ogg", true, false, true, StreamMode::kStream));
     ASSERT_TRUE(stream);
-    testsupport::sleepMs(500);
+    EXPECT_TRUE(g_openAl.waitForOutput(500));
     m_engine->setSoundVolume(0.5f);
     EXPECT_FLOAT_EQ(m_engine->getSoundVolume(), 0.5f);
-    testsupport::sleepMs(600);
+    EXPECT_TRUE(g_openAl.waitForOutput(600));
     EXPECT_FALSE(stream->isFinished());
     const Recording recording = closeAndRead();
     const long first = recording.firstAudibleFrame();

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -61,6 +63,11 @@ public:
     OpenAlTestConfig& operator=(const OpenAlTestConfig&) = delete;
 
     const std::string& outputPath() const { return m_outputPath; }
+    //! Bytes the wave backend has written into outputPath() so far.
+    std::uintmax_t outputBytes() const;
+    //! Waits until the wave backend has recorded that many more milliseconds
+    //! than now, however slowly its thread runs; false after 30 s without.
+    bool waitForOutput(int milliseconds) const;
 
 private:
     std::string m_folder;
@@ -69,6 +76,9 @@ private:
 
 //! Sleeps the calling thread; the wave backend records in real time.
 void sleepMs(int milliseconds);
+
+//! Polls the condition until it holds; false when it still fails after timeoutMs.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
 
 // Definitions.
 inline void writeTone(const std::string& path, double seconds, int channels, ToneFormat format, double frequency,
@@ -184,8 +194,34 @@ inline OpenAlTestConfig::~OpenAlTestConfig()
     std::filesystem::remove_all(m_folder, ignored);
 }
 
+inline std::uintmax_t OpenAlTestConfig::outputBytes() const
+{
+    std::error_code missing;
+    const std::uintmax_t size = std::filesystem::file_size(m_outputPath, missing);
+    return missing ? 0 : size;
+}
+
+inline bool OpenAlTestConfig::waitForOutput(int milliseconds) const
+{
+    // The configuration above: 44100 stereo frames of 4-byte floats a second.
+    const std::uintmax_t target = outputBytes() + static_cast<std::uintmax_t>(milliseconds) * 44100 * 2 * 4 / 1000;
+    return waitUntil([&] { return outputBytes() >= target; });
+}
+
 inline void sleepMs(int milliseconds)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition())
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        sleepMs(5);
+    }
+    return true;
 }
 } // namespace testsupport

@@ -176,7 +176,7 @@ TEST_F(GameWorldTest, PathSamplesFromTheStartButNeverTheEnd)
     EXPECT_TRUE(world().isPathFree(vector3df(120.0f, 0.0f, 100.0f), vector3df(180.0f, 0.0f, 100.0f), true));
 }
 
-TEST_F(GameWorldTest, VeryLongPathsEndQuicklyAndCorrectly)
+TEST_F(GameWorldTest, PathsAcrossTheGridAndFarBeyondItAnswerCorrectly)
 {
     openBlock(world(), 1, 1, 499, 499);
     EXPECT_TRUE(world().isPathFree(vector3df(20.0f, 0.0f, 20.0f), vector3df(4980.0f, 0.0f, 4980.0f), true));

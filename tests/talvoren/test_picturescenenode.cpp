@@ -102,12 +102,20 @@ TEST_F(PictureNodeTest, ScaleShrinksTheDrawnRectangleAboutItsCentre)
     EXPECT_EQ(m_picture->getDrawnRect(), rect<irr::s32>(100, 124, 164, 140));
 }
 
-TEST_F(PictureNodeTest, WithoutACameraNothingIsDrawn)
+TEST_F(PictureNodeTest, OnlyAnActiveCameraLetsTheQuadBeDrawn)
 {
     m_picture->setImage(texture(64, 64), rect<irr::s32>(0, 0, 64, 64), rect<irr::s32>(0, 0, 64, 64));
-    const irr::u32 before = m_device->getVideoDriver()->getPrimitiveCountDrawn();
-    m_picture->render();
-    EXPECT_EQ(m_device->getVideoDriver()->getPrimitiveCountDrawn(), before);
+    irr::video::IVideoDriver* driver = m_device->getVideoDriver();
+    // The driver counts the triangles of a frame when the frame ends.
+    const auto trianglesOfAFrame = [&] {
+        driver->beginScene(true, true, irr::video::SColor(0, 0, 0, 0));
+        m_picture->render();
+        driver->endScene();
+        return driver->getPrimitiveCountDrawn();
+    };
+    EXPECT_EQ(trianglesOfAFrame(), 0u) << "without a camera nothing is drawn";
+    m_device->getSceneManager()->addCameraSceneNode();
+    EXPECT_EQ(trianglesOfAFrame(), 2u) << "with one the quad's two triangles are";
 }
 
 //! Drawing with the OpenGL driver in a 256 x 256 window.

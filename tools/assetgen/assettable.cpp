@@ -11,6 +11,7 @@
 #include "tools/assetgen/music.h"
 #include "tools/assetgen/paneltextures.h"
 #include "tools/assetgen/propmeshes.h"
+#include "tools/assetgen/songmelodies.h"
 #include "tools/assetgen/soundeffects.h"
 #include "tools/assetgen/stonetextures.h"
 #include "tools/assetgen/titlepictures.h"
@@ -52,11 +53,18 @@ AssetEntry withAlpha(const std::string& path, CanvasRecipe recipe)
     return picture(path, PixelFormat::WithAlpha, recipe);
 }
 
-//! A surface and its colour map ("<name>.png" and "<name>_cm.png").
-void surfaceWithColourMap(std::vector<AssetEntry>& table, const std::string& name, CanvasRecipe surface)
+//! The colour map of a surface, written opaque.
+AssetEntry colourMapOf(const std::string& path, CanvasRecipe surface)
 {
-    table.push_back(opaque(kObjects + name + ".png", surface));
-    table.push_back(opaque(kObjects + name + "_cm.png", [surface](const AssetContext& c) { return colourMap(surface(c)); }));
+    return opaque(path, [surface](const AssetContext& c) { return colourMap(surface(c)); });
+}
+
+//! A surface and its colour map ("<name>.png" and "<name>_cm.png").
+void surfaceWithColourMap(std::vector<AssetEntry>& table, const std::string& name, CanvasRecipe surface,
+                          PixelFormat format = PixelFormat::Opaque)
+{
+    table.push_back(picture(kObjects + name + ".png", format, surface));
+    table.push_back(colourMapOf(kObjects + name + "_cm.png", surface));
 }
 
 AssetEntry mesh(const std::string& path, std::function<Mesh()> recipe)
@@ -167,12 +175,12 @@ void addTitlePictures(std::vector<AssetEntry>& table)
         std::vector<int> tones;
     };
     const SongPlate songs[] = {
-        {"song1.png", "Song of the Lost Key", {2, 4, 0}},
-        {"song2.png", "Mother's Requiem", {4, 3, 2, 4, 3, 2, 1, 0}},
-        {"song3.png", "Goddess' Mercy", {1, 3, 1, 3, 4}},
-        {"song4.png", "Ode to Sol", {0, 1, 2, 3, 4, 3, 4}},
-        {"song5.png", "Minuet of Growth", {1, 2, 0, 1, 2, 3, 4}},
-        {"song6.png", "? ? ?", {0, 4, 0, 4}},
+        {"song1.png", "Song of the Lost Key", melodies::kLostKey},
+        {"song2.png", "Mother's Requiem", melodies::kRequiem},
+        {"song3.png", "Goddess' Mercy", melodies::kMercy},
+        {"song4.png", "Ode to Sol", melodies::kOde},
+        {"song5.png", "Minuet of Growth", melodies::kGrowth},
+        {"song6.png", "? ? ?", melodies::kNameless},
     };
     for (const SongPlate& song : songs)
         table.push_back(opaque(kGui + song.file, [song](const AssetContext& c) {
@@ -269,10 +277,8 @@ void addPanels(std::vector<AssetEntry>& table)
     const Colour cloths[3] = {rgb(110, 20, 30), rgb(30, 40, 110), rgb(40, 80, 40)};
     for (int i = 0; i < 3; ++i)
     {
-        const auto recipe = bannerRecipe(71 + i, cloths[i], banners[i].second);
-        table.push_back(withAlpha(kObjects + banners[i].first + ".png", recipe));
-        table.push_back(opaque(kObjects + banners[i].first + "_cm.png",
-                               [recipe](const AssetContext& c) { return colourMap(recipe(c)); }));
+        surfaceWithColourMap(table, banners[i].first, bannerRecipe(71 + i, cloths[i], banners[i].second),
+                             PixelFormat::WithAlpha);
     }
     table.push_back(withAlpha(kObjects + "QVBanner4.png", bannerRecipe(74, rgb(90, 30, 90), BannerEmblem::Sun)));
 
@@ -287,12 +293,11 @@ void addPanels(std::vector<AssetEntry>& table)
             return puzzleTile(80 + i, glyph, toneColour(i + 1));
         });
     }
-    table.push_back(withAlpha(kObjects + "qvRelief1.png", [](const AssetContext&) { return relief(85, ReliefMotif::Figure); }));
-    table.push_back(opaque(kObjects + "qvRelief_cm.png",
-                           [](const AssetContext&) { return colourMap(relief(85, ReliefMotif::Figure)); }));
-    table.push_back(withAlpha(kObjects + "qvRelief2.png", [](const AssetContext&) { return relief(86, ReliefMotif::Tree); }));
-    table.push_back(opaque(kObjects + "qvRelief2_cm.png",
-                           [](const AssetContext&) { return colourMap(relief(86, ReliefMotif::Tree)); }));
+    const CanvasRecipe figure = [](const AssetContext&) { return relief(85, ReliefMotif::Figure); };
+    table.push_back(withAlpha(kObjects + "qvRelief1.png", figure));
+    table.push_back(colourMapOf(kObjects + "qvRelief_cm.png", figure));
+    surfaceWithColourMap(table, "qvRelief2", [](const AssetContext&) { return relief(86, ReliefMotif::Tree); },
+                         PixelFormat::WithAlpha);
 }
 
 void addProps(std::vector<AssetEntry>& table)
@@ -311,8 +316,7 @@ void addProps(std::vector<AssetEntry>& table)
                           24, "QVSaeule.png");
     }));
     table.push_back(opaque(kObjects + "muschel_uv.png", grained(kShell)));
-    table.push_back(opaque(kObjects + "muschel_uv_b.png",
-                           [](const AssetContext&) { return colourMap(grainedSurface(kShell)); }));
+    table.push_back(colourMapOf(kObjects + "muschel_uv_b.png", grained(kShell)));
     table.push_back(mesh("inst.X", [] { return shellInstrument("muschel_uv.png"); }));
 
     table.push_back(opaque(kObjects + "ceil.png", grained(kCeiling)));
@@ -328,12 +332,11 @@ void addProps(std::vector<AssetEntry>& table)
         const char* letter = clefLetters[n - 1];
         const Colour glow = toneColour(n + 1);
         const std::string stem = kObjects + "QVKeystone" + std::to_string(n);
-        table.push_back(opaque(stem + "A.png", [letter, glow](const AssetContext& c) {
+        const CanvasRecipe dormant = [letter, glow](const AssetContext& c) {
             return keystoneFace(c.serif, letter, glow, false);
-        }));
-        table.push_back(opaque(stem + "A_cm.png", [letter, glow](const AssetContext& c) {
-            return colourMap(keystoneFace(c.serif, letter, glow, false));
-        }));
+        };
+        table.push_back(opaque(stem + "A.png", dormant));
+        table.push_back(colourMapOf(stem + "A_cm.png", dormant));
         table.push_back(opaque(stem + "B.png", [letter, glow](const AssetContext& c) {
             return keystoneFace(c.serif, letter, glow, true);
         }));
@@ -425,9 +428,9 @@ void addMasks(std::vector<AssetEntry>& table)
     for (const MaskFile& m : masks)
     {
         const MaskPaint paint = m.paint;
-        table.push_back(opaque(kObjects + m.texture, [paint](const AssetContext&) { return maskFace(paint); }));
-        table.push_back(opaque(kObjects + m.colourFile,
-                               [paint](const AssetContext&) { return colourMap(maskFace(paint)); }));
+        const CanvasRecipe face = [paint](const AssetContext&) { return maskFace(paint); };
+        table.push_back(opaque(kObjects + m.texture, face));
+        table.push_back(colourMapOf(kObjects + m.colourFile, face));
     }
     table.push_back(mesh("mask1.x", [] {
         MaskShape shape;

@@ -1,5 +1,6 @@
 #include "tools/assetgen/music.h"
 
+#include "tools/assetgen/songmelodies.h"
 #include "tools/assetgen/tonecolours.h"
 
 #include <cmath>
@@ -35,10 +36,10 @@ void addChord(Track& track, float beat, float beats, const std::vector<int>& deg
         track.notes.push_back({beat, beats, degree, 0.6f});
 }
 
-// Our motifs, built from the five tones.
-const std::vector<int> kRequiem = {4, 3, 2, 4, 3, 2, 1, 0};
-const std::vector<int> kOde = {0, 1, 2, 3, 4, 3, 4};
-const std::vector<int> kGrowth = {1, 2, 0, 1, 2, 3, 4};
+using melodies::kGrowth;
+using melodies::kOde;
+using melodies::kRequiem;
+// A motif of our own, heard between the songs.
 const std::vector<int> kWander = {0, 2, 1, 3, 2, 0, 1, 0};
 } // namespace
 

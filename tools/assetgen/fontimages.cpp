@@ -12,6 +12,21 @@ const Colour kUpperLeftMarker = rgb(255, 255, 0);
 const Colour kLowerRightMarker = rgb(255, 0, 0);
 constexpr int kLetterCell = 78;
 constexpr int kLetterGlyph = 70;
+constexpr int kHaloRadius = 4; //!< each of the halo's two blur passes
+
+//! Baseline below a glyph square's top that centres the atlas's letters, descenders included.
+int letterBaseline(const TextRenderer& font, int pixelSize)
+{
+    int above = 0, below = 0;
+    for (const char* row : kLetterAtlasRows)
+        for (const char* letter = row; *letter != 0; ++letter)
+        {
+            const GlyphImage glyph = font.glyph(static_cast<char32_t>(*letter), pixelSize);
+            above = std::max(above, glyph.top);
+            below = std::max(below, glyph.height - glyph.top);
+        }
+    return (kLetterGlyph - above - below) / 2 + above;
+}
 } // namespace
 
 const char* const kLetterAtlasRows[3] = {"abzykdohpqlv", "cnmrjgsitwfe", "ux"};
@@ -48,13 +63,13 @@ Canvas bitmapFont(const TextRenderer& font, const BitmapFontLayout& layout)
 Canvas letterAtlas(const TextRenderer& font, const LetterAtlasStyle& style)
 {
     Canvas letters(1024, 256, Colour{1, 1, 1, 0});
-    const int ascent = font.ascender(style.pixelSize);
+    const int baselineInSquare = letterBaseline(font, style.pixelSize);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; kLetterAtlasRows[row][column] != 0; ++column)
         {
             const char letter[2] = {kLetterAtlasRows[row][column], 0};
             const int centreX = column * kLetterCell + kLetterGlyph / 2;
-            const int baseline = row * kLetterCell + (kLetterGlyph + ascent) / 2 - 6;
+            const int baseline = row * kLetterCell + baselineInSquare;
             font.drawCentred(letters, letter, style.pixelSize, centreX, baseline, rgb(235, 228, 210));
         }
     if (!style.glow)
@@ -71,7 +86,7 @@ Canvas letterAtlas(const TextRenderer& font, const LetterAtlasStyle& style)
             }
         return carved;
     }
-    Canvas halo = letters.blurred(6, false);
+    Canvas halo = letters.blurred(kHaloRadius, false).blurred(kHaloRadius, false);
     halo.modify([&](const Colour& old, float, float) {
         return Colour{1, 1, 1, std::min(1.0f, old.a * 2.2f)};
     });

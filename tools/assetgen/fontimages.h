@@ -24,7 +24,7 @@ Canvas bitmapFont(const TextRenderer& font, const BitmapFontLayout& layout);
 struct LetterAtlasStyle
 {
     bool glow = false;  //!< false: carved letters; true: the blurred halo version
-    int pixelSize = 58;
+    int pixelSize = 50; //!< small enough that the tallest and deepest letters fit with their halo
 };
 //! Rows of the atlas, top to bottom.
 extern const char* const kLetterAtlasRows[3];

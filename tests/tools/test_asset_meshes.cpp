@@ -128,6 +128,55 @@ TEST_F(GeneratedMeshes, ExtentsInMeshUnits)
     }
 }
 
+TEST_F(GeneratedMeshes, PropsStandAlongTheAxisTheirNodesTurnUp)
+{
+    // Height along the mesh's own up axis (X, Y or Z), from the origin for pieces standing on the
+    // floor, and the farthest reach across it.
+    enum Up
+    {
+        AlongX,
+        AlongY,
+        AlongZ
+    };
+    struct Expected
+    {
+        const char* file;
+        Up up;
+        float minHeight, maxHeight;
+        float maxReach;
+        bool standsOnOrigin;
+    };
+    const Expected expected[] = {
+        {"keystone.X", AlongZ, 27, 33, 10.5f, true},  {"item_vio.X", AlongZ, 20, 30, 10, false},
+        {"item_bass.X", AlongZ, 20, 30, 12, false},   {"inst.X", AlongZ, 20, 30, 12, false},
+        {"item_alt.X", AlongX, 20, 30, 10, false},    {"topf1.X", AlongY, 35, 45, 25, true},
+        {"podest1.X", AlongY, 25, 35, 35, true},      {"saule1.X", AlongY, 105, 110, 23, true},
+        {"hs.X", AlongY, 25, 40, 21, true},           {"grave_1.X", AlongY, 50, 110, 55, true},
+    };
+    for (const Expected& e : expected)
+    {
+        scene::IMesh* mesh = load(e.file);
+        ASSERT_NE(mesh, nullptr) << e.file;
+        const core::aabbox3df box = mesh->getBoundingBox();
+        const float lows[3] = {box.MinEdge.X, box.MinEdge.Y, box.MinEdge.Z};
+        const float highs[3] = {box.MaxEdge.X, box.MaxEdge.Y, box.MaxEdge.Z};
+        const float height = highs[e.up] - lows[e.up];
+        EXPECT_GE(height, e.minHeight) << e.file;
+        EXPECT_LE(height, e.maxHeight) << e.file;
+        for (int axis = 0; axis < 3; ++axis)
+        {
+            if (axis != e.up)
+            {
+                EXPECT_LE(std::max(-lows[axis], highs[axis]), e.maxReach) << e.file << " across axis " << axis;
+            }
+        }
+        if (e.standsOnOrigin)
+        {
+            EXPECT_NEAR(lows[e.up], 0, 0.5f) << e.file << " stands on its origin";
+        }
+    }
+}
+
 TEST_F(GeneratedMeshes, WallFrontsFaceTheFloorCell)
 {
     // Z-up panels show a full face toward +Y; Y-up panels toward -Z (back faces are culled).

@@ -180,26 +180,52 @@ TEST_F(GeneratedImages, TransitionFloorIsSymmetricTopToBottom)
     EXPECT_NEAR(top, bottom, 0.25f * top);
 }
 
+//! Mean green difference between columns `a` and `b` of a picture (rows when `rows`).
+double lineStep(video::IImage* tile, u32 a, u32 b, bool rows)
+{
+    const u32 length = rows ? tile->getDimension().Width : tile->getDimension().Height;
+    double sum = 0;
+    for (u32 i = 0; i < length; ++i)
+    {
+        const video::SColor p = rows ? tile->getPixel(i, a) : tile->getPixel(a, i);
+        const video::SColor q = rows ? tile->getPixel(i, b) : tile->getPixel(b, i);
+        sum += std::abs(static_cast<int>(p.getGreen()) - static_cast<int>(q.getGreen()));
+    }
+    return sum / length;
+}
+
+//! Across the wrap the colour changes no more than between neighbouring lines inside.
+bool wrapsSeamlessly(video::IImage* tile, bool rows)
+{
+    const u32 lines = rows ? tile->getDimension().Height : tile->getDimension().Width;
+    double inside = 0;
+    for (u32 i = 1; i + 1 < lines; i += lines / 16)
+        inside += lineStep(tile, i, i + 1, rows);
+    inside /= 16;
+    return lineStep(tile, lines - 1, 0, rows) < inside * 2.5 + 2;
+}
+
 TEST_F(GeneratedImages, StoneTilesAreSeamless)
 {
-    // Across the wrap the colour changes no more than between neighbouring columns inside.
+    // Floor tiles and the fog repeat both ways, wall panels and the transition tile side by side.
     for (const char* path : {"gamedata/objects/QVBoden1.png", "gamedata/objects/QVBoden2.png",
-                             "gamedata/objects/QVWall3A2.png", "gamedata/objects/fog.jpg"})
+                             "gamedata/objects/QVBoden3.png", "gamedata/objects/QVBoden4.png",
+                             "gamedata/objects/fog.jpg"})
     {
         video::IImage* tile = image(path);
-        const u32 w = tile->getDimension().Width, h = tile->getDimension().Height;
-        auto columnStep = [&](u32 a, u32 b) {
-            double sum = 0;
-            for (u32 y = 0; y < h; ++y)
-                sum += std::abs(static_cast<int>(tile->getPixel(a, y).getGreen()) -
-                                static_cast<int>(tile->getPixel(b, y).getGreen()));
-            return sum / h;
-        };
-        double inside = 0;
-        for (u32 x = 1; x + 1 < w; x += w / 16)
-            inside += columnStep(x, x + 1);
-        inside /= 16;
-        EXPECT_LT(columnStep(w - 1, 0), inside * 2.5 + 2) << path;
+        ASSERT_NE(tile, nullptr) << path;
+        EXPECT_TRUE(wrapsSeamlessly(tile, false)) << path << " left to right";
+        EXPECT_TRUE(wrapsSeamlessly(tile, true)) << path << " top to bottom";
+    }
+    for (const char* path :
+         {"gamedata/objects/QVBoden4Uebergang.png", "gamedata/objects/QVWallBig2.png",
+          "gamedata/objects/QVWallBig2Lightversion.png", "gamedata/objects/QVWall3A2.png",
+          "gamedata/objects/QVWall4.png", "gamedata/objects/QVWall4CreepyEdition.png", "gamedata/objects/QVWall5.png",
+          "gamedata/objects/QVWall6.png", "gamedata/objects/QVWall6_2.png", "gamedata/objects/QVWall7.png"})
+    {
+        video::IImage* tile = image(path);
+        ASSERT_NE(tile, nullptr) << path;
+        EXPECT_TRUE(wrapsSeamlessly(tile, false)) << path << " left to right";
     }
 }
 

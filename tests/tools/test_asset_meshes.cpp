@@ -186,6 +186,62 @@ TEST_F(GeneratedMeshes, WallFrontsFaceTheFloorCell)
         EXPECT_GT(largestFacingArea(load(file), {0, 0, -1}), 2000.0f) << file;
 }
 
+//! Texture direction of the largest triangle facing `direction`: how v changes toward `up` and u toward +X.
+struct TextureSlope
+{
+    float vTowardUp = 0;
+    float uTowardX = 0;
+};
+
+TextureSlope frontTextureSlope(scene::IMesh* mesh, const core::vector3df& direction, const core::vector3df& up)
+{
+    TextureSlope slope;
+    float largest = 0;
+    for (u32 b = 0; b < mesh->getMeshBufferCount(); ++b)
+    {
+        scene::IMeshBuffer* buffer = mesh->getMeshBuffer(b);
+        const u16* indices = buffer->getIndices();
+        for (u32 i = 0; i + 2 < buffer->getIndexCount(); i += 3)
+        {
+            const core::vector3df p[3] = {buffer->getPosition(indices[i]), buffer->getPosition(indices[i + 1]),
+                                          buffer->getPosition(indices[i + 2])};
+            const core::vector3df normal = (p[1] - p[0]).crossProduct(p[2] - p[0]);
+            const float area = normal.getLength() * 0.5f;
+            if (area <= largest || normal.dotProduct(direction) / normal.getLength() < 0.99f)
+                continue;
+            largest = area;
+            // Gradients of u and v over the triangle's plane, projected on the wanted directions.
+            const core::vector2df t[3] = {buffer->getTCoords(indices[i]), buffer->getTCoords(indices[i + 1]),
+                                          buffer->getTCoords(indices[i + 2])};
+            const core::vector3df e1 = p[1] - p[0], e2 = p[2] - p[0];
+            const float d1u = t[1].X - t[0].X, d2u = t[2].X - t[0].X, d1v = t[1].Y - t[0].Y, d2v = t[2].Y - t[0].Y;
+            const core::vector3df n = e1.crossProduct(e2);
+            const float nn = n.dotProduct(n);
+            const core::vector3df gradU = (e2.crossProduct(n) * d1u + n.crossProduct(e1) * d2u) / nn;
+            const core::vector3df gradV = (e2.crossProduct(n) * d1v + n.crossProduct(e1) * d2v) / nn;
+            slope = {gradV.dotProduct(up), gradU.dotProduct({1, 0, 0})};
+        }
+    }
+    return slope;
+}
+
+TEST_F(GeneratedMeshes, WallTexturesReadUprightAndUnmirroredFromTheFloorCell)
+{
+    // Image rows run downward (v grows) as the wall goes down, columns rightward along +X.
+    struct Front
+    {
+        const char* file;
+        core::vector3df facing, up;
+    };
+    for (const Front& f : {Front{"wall1.x", {0, 1, 0}, {0, 0, 1}}, Front{"wall2.x", {0, 1, 0}, {0, 0, 1}},
+                           Front{"wall3.x", {0, 0, -1}, {0, 1, 0}}, Front{"wall4.x", {0, 0, -1}, {0, 1, 0}}})
+    {
+        const TextureSlope slope = frontTextureSlope(load(f.file), f.facing, f.up);
+        EXPECT_LT(slope.vTowardUp, 0) << f.file << " is upside down";
+        EXPECT_GT(slope.uTowardX, 0) << f.file << " is mirrored";
+    }
+}
+
 TEST_F(GeneratedMeshes, MasksFaceTheWayTheirNodesExpect)
 {
     const core::aabbox3df mask1 = load("mask1.x")->getBoundingBox();

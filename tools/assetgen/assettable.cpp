@@ -126,6 +126,7 @@ CanvasRecipe grained(const GrainStyle& style)
     return [style](const AssetContext&) { return grainedSurface(style); };
 }
 
+// seed, size, base, streak, vertical streaks, growth bands
 const GrainStyle kIron{31, 256, rgb(55, 52, 50), rgb(105, 95, 85), true, 0};
 const GrainStyle kRust{32, 256, rgb(70, 45, 30), rgb(120, 80, 50), false, 0};
 const GrainStyle kGold{33, 256, rgb(150, 110, 30), rgb(250, 215, 110), true, 0};
@@ -244,7 +245,9 @@ void addBarsAndDoors(std::vector<AssetEntry>& table)
     surfaceWithColourMap(table, "QVSaeule", stone(floorStyle(61, rgb(140, 135, 125), StoneLayout::Blocks, 1, 4)));
     table.push_back(opaque(kObjects + "QVGitter.png", grained(kIron)));
     table.push_back(mesh("git1.x", [] { return bars(BarsStyle{}, "QVGitter.png"); }));
-    table.push_back(mesh("git2.x", [] { return bars(BarsStyle{5, 2.4f, 3, true}, "QVGitter.png"); }));
+    BarsStyle heavyBars;
+    heavyBars.bars = 5, heavyBars.radius = 2.4f, heavyBars.crossBars = 3, heavyBars.square = true;
+    table.push_back(mesh("git2.x", [heavyBars] { return bars(heavyBars, "QVGitter.png"); }));
 
     surfaceWithColourMap(table, "blocktuer1", stone(wallStyle(62, rgb(105, 95, 110), 1, 3)));
     const VeilShape shapes[7] = {VeilShape::Arch, VeilShape::Circle, VeilShape::Diamond, VeilShape::Cross,
@@ -476,6 +479,7 @@ void addTones(std::vector<AssetEntry>& table)
 
 void addSoundEffects(std::vector<AssetEntry>& table)
 {
+    // seed, seconds, wind, drone Hz, drips, metallic, whispers
     const AmbienceStyle ambiences[9] = {
         {151, 5, 0.6f, 55, 3, 0, 0},   {152, 6, 0.4f, 0, 5, 0, 0},    {153, 4, 0.7f, 41, 0, 0.6f, 0},
         {154, 7, 0.3f, 73, 2, 0, 0.5f}, {155, 3, 0.5f, 0, 1, 0, 0},   {156, 8, 0.5f, 49, 4, 0.3f, 0},

@@ -50,7 +50,6 @@ public:
     void addMark(irr::video::SColor color, irr::u32 timeMs);
 
     const std::deque<ConsoleMonitorSystemMessage>& getMessages() const { return m_messages; }
-    irr::u32 getLifetimeMs() const { return m_lifetimeMs; }
 
     //! Toward the newest messages, not below 0.
     void scrollUp();

@@ -98,7 +98,6 @@ public:
     //! Updated with the game clock's time step.
     std::shared_ptr<ProcessManager> getGameProcessManager() const { return m_gameProcessManager; }
     std::shared_ptr<GameLogic> getGameLogic() const { return m_activeLogic; }
-    SimpleLanguageSystem* getLanguageSystem() const { return m_languageSystem.get(); }
     ConsoleLogic* getConsole() const { return m_console.get(); }
     ShaderManager* getShaderManager() const { return m_shaderManager.get(); }
     OmbelScriptManager* getScriptManager() const { return m_scriptManager.get(); }
@@ -118,11 +117,9 @@ public:
     static irr::s32 random(irr::s32 min, irr::s32 max);
 
     void setLogLevel(irr::u32 level) { m_logLevel = level; }
-    irr::u32 getLogLevel() const { return m_logLevel; }
     void setHideConsoleOverlay(bool hide) { m_hideConsoleOverlay = hide; }
     void setShowFps(bool show) { m_showFps = show; }
     bool isShowFps() const { return m_showFps; }
-    bool isCreatingDevice() const { return m_creatingDevice; }
 
     // Console.
     //! Loads the font through the GUI environment (which owns it) for the console.

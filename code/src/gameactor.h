@@ -42,10 +42,7 @@ public:
     bool isPlayer() const { return m_isPlayer; }
     void setPlayer(bool isPlayer) { m_isPlayer = isPlayer; }
 
-    InputComponent* getInput() const { return m_input.get(); }
     PhysicsComponent* getPhysics() const { return m_physics.get(); }
-    VisualComponent* getVisual() const { return m_visual.get(); }
-    MusicalComponent* getMusical() const { return m_musical.get(); }
 
 private:
     irr::core::vector3df m_position;

@@ -98,9 +98,11 @@ Canvas clefBar(const TextRenderer& font)
 Canvas mapFrame(std::uint32_t seed)
 {
     const PeriodicNoise noise(seed);
+    // Square for the picture node, drawn 4 : 3: the border is measured in drawn proportions.
+    constexpr float kDrawnHeightOverWidth = 0.75f;
     Canvas canvas(512, 512);
     canvas.paint([&](float u, float v) {
-        const float edge = std::min(std::min(u, 1 - u), std::min(v, 1 - v));
+        const float edge = std::min(std::min(u, 1 - u), kDrawnHeightOverWidth * std::min(v, 1 - v));
         const float n = noise.fbm(u, v, 8, 4);
         const Colour parchment = mix(rgb(90, 70, 45), rgb(160, 135, 95), n);
         const float border = smoothstep(0.02f, 0.06f, edge);

@@ -106,6 +106,30 @@ TEST_F(GeneratedImages, PicturesHavePowerOfTwoSizes)
     }
 }
 
+TEST_F(GeneratedImages, StaffLanesLieWhereTheNotesTravel)
+{
+    // Notes of tones 4..0 travel along these heights of the staff picture.
+    const float lanes[5] = {0.152f, 0.284f, 0.416f, 0.548f, 0.680f};
+    for (const char* path : {"gamedata/gui/lines.png", "gamedata/gui/lines2.png"})
+    {
+        video::IImage* staff = image(path);
+        ASSERT_NE(staff, nullptr) << path;
+        const u32 w = staff->getDimension().Width, h = staff->getDimension().Height;
+        auto alphaAlong = [&](float v) {
+            const u32 y = static_cast<u32>(v * h);
+            double sum = 0;
+            for (u32 x = w / 4; x < 3 * w / 4; ++x)
+                sum += staff->getPixel(x, y).getAlpha();
+            return sum / (w / 2);
+        };
+        for (int lane = 0; lane < 5; ++lane)
+        {
+            const float between = lane < 4 ? (lanes[lane] + lanes[lane + 1]) / 2 : lanes[lane] + 0.066f;
+            EXPECT_GT(alphaAlong(lanes[lane]), alphaAlong(between) + 40) << path << " lane " << lane;
+        }
+    }
+}
+
 TEST_F(GeneratedImages, LetterAtlasesHoldTheLetterGrid)
 {
     for (const char* path : {"gamedata/objects/font.png", "gamedata/objects/font2.png"})

@@ -1,4 +1,4 @@
-// Asset generation speed: single recipes and the whole pack (goal: well under a minute).
+// Asset generation speed: single recipes and the whole pack (goal: about 10 s).
 #include "tools/assetgen/generator.h"
 #include "tools/assetgen/maskmeshes.h"
 #include "tools/assetgen/music.h"

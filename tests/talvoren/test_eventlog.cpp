@@ -254,6 +254,18 @@ protected:
             << what << ": " << log;
     }
 
+    //! The good file with the first length characters of marker's first place replaced.
+    std::string goodWith(const std::string& marker, std::size_t length, const std::string& replacement) const
+    {
+        std::string text = m_good;
+        const std::size_t at = text.find(marker);
+        if (at == std::string::npos)
+            ADD_FAILURE() << "no \"" << marker << "\" in the saved file";
+        else
+            text.replace(at, length, replacement);
+        return text;
+    }
+
     std::string m_good;
 };
 
@@ -268,25 +280,14 @@ TEST_F(BadEventLogTest, MissingEmptyGarbageAndTruncatedFiles)
 
 TEST_F(BadEventLogTest, CountBeyondTheEntries)
 {
-    std::string text = m_good;
-    const std::size_t count = text.find(" 4 ");
-    ASSERT_NE(count, std::string::npos);
-    text.replace(count, 3, " 9 ");
-    expectLoadChangesNothing(text, "count larger than the entries");
+    expectLoadChangesNothing(goodWith(" 4 ", 3, " 9 "), "count larger than the entries");
 }
 
 TEST_F(BadEventLogTest, StringLengthsBeyondTheFile)
 {
-    std::string header = m_good;
-    ASSERT_EQ(header.rfind("22 serialization::archive", 0), 0u);
-    header.replace(0, 2, "99999999999");
-    expectLoadChangesNothing(header, "signature length");
-
-    std::string className = m_good;
-    const std::size_t length = className.find("15 SetTextBoxEvent");
-    ASSERT_NE(length, std::string::npos);
-    className.replace(length, 2, "4000000000");
-    expectLoadChangesNothing(className, "class name length");
+    ASSERT_EQ(m_good.rfind("22 serialization::archive", 0), 0u);
+    expectLoadChangesNothing(goodWith("22 serialization::archive", 2, "99999999999"), "signature length");
+    expectLoadChangesNothing(goodWith("15 SetTextBoxEvent", 2, "4000000000"), "class name length");
 }
 
 TEST_F(BadEventLogTest, NullEntries)

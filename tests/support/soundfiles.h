@@ -51,7 +51,8 @@ struct Recording
 Recording readRecording(const std::string& path);
 
 //! Prepares OpenAL Soft for a test process: writes a configuration file into
-//! a temporary folder and points ALSOFT_CONF at it, and sets ALSOFT_DRIVERS.
+//! a temporary folder and points ALSOFT_CONF at it, sets ALSOFT_DRIVERS, and
+//! points HOME and the XDG configuration folders there too.
 //! OpenAL reads both once, at its first use, so a test file creates one of
 //! these as a global object. The wave backend records into outputPath().
 class OpenAlTestConfig
@@ -185,6 +186,10 @@ inline OpenAlTestConfig::OpenAlTestConfig(const std::string& drivers, const std:
                                              "file = " +
                                              m_outputPath + "\n");
     ::setenv("ALSOFT_CONF", (m_folder + "/alsoft.conf").c_str(), 1);
+    // OpenAL Soft also reads the user's own configuration; none of it may reach the test.
+    ::setenv("HOME", m_folder.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", m_folder.c_str(), 1);
+    ::setenv("XDG_CONFIG_DIRS", m_folder.c_str(), 1);
     ::setenv("ALSOFT_DRIVERS", drivers.c_str(), 1);
 }
 

@@ -141,8 +141,11 @@ private:
     u32 m_size;
     u32 m_batchLoadSize;
     core::dimension2du m_maxPageTextureSize;
+    //! Not owned; null unless made on a device, which then logs for the font.
     IrrlichtDevice* m_device;
+    //! Not owned.
     IGUIEnvironment* m_environment;
+    //! Grabbed for the font's lifetime.
     video::IVideoDriver* m_driver;
     io::path m_fileName;
     FT_Face m_face;

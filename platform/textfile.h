@@ -39,6 +39,7 @@ public:
     bool failed() const { return m_failed; }
 
 private:
+    //! Owned: closed by the destructor; null when the file could not be opened.
     std::FILE* m_file;
     bool m_failed;
 };

@@ -29,6 +29,7 @@ public:
     virtual void draw() = 0;
 
 protected:
+    //! The device's scene manager, or one of its own that the view drops on destruction.
     irr::scene::ISceneManager* m_sceneManager;
     irr::core::rect<irr::f32> m_area;
 

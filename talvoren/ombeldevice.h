@@ -157,7 +157,9 @@ private:
     bool m_creatingDevice;
     irr::video::SColor m_clearColor;
     bool m_hideConsoleOverlay;
+    //! Owned: created by init, closed and dropped by the destructor.
     irr::IrrlichtDevice* m_irrDevice;
+    //! The Irrlicht device's own, not grabbed.
     irr::video::IVideoDriver* m_driver;
     irr::scene::ISceneManager* m_sceneManager;
     irr::gui::IGUIEnvironment* m_gui;

@@ -34,6 +34,7 @@ public:
     virtual void releaseTokens() {}
 
 protected:
+    //! Not owned: the manager holds the interpreter.
     OmbelScriptManager* m_scriptManager;
     //! Tokens an implementation makes while running a command.
     reader::OwnedTokens m_tokens;

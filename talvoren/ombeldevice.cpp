@@ -109,6 +109,13 @@ void OmbelDevice::releaseIrrlichtDevice()
     m_gui = nullptr;
 }
 
+void OmbelDevice::takeIrrlichtServices()
+{
+    m_driver = m_irrDevice->getVideoDriver();
+    m_sceneManager = m_irrDevice->getSceneManager();
+    m_gui = m_irrDevice->getGUIEnvironment();
+}
+
 irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
                                        irr::core::dimension2d<irr::u32> windowSize, irr::u32 bits, bool fullscreen,
                                        bool stencilBuffer, bool vsync, irr::u8 antiAlias)
@@ -151,9 +158,7 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
     }
 
     m_irrDevice->setWindowCaption(g_engineName);
-    m_driver = m_irrDevice->getVideoDriver();
-    m_sceneManager = m_irrDevice->getSceneManager();
-    m_gui = m_irrDevice->getGUIEnvironment();
+    takeIrrlichtServices();
     m_driver->setAllowZWriteOnTransparent(true);
 
     startSoundManager();
@@ -575,11 +580,7 @@ irr::IrrlichtDevice* OmbelDevice::recreateDevice()
     releaseIrrlichtDevice();
     m_irrDevice = irr::createDevice(irr::video::EDT_OPENGL, irr::core::dimension2d<irr::u32>(100, 100), 32);
     if (m_irrDevice)
-    {
-        m_driver = m_irrDevice->getVideoDriver();
-        m_sceneManager = m_irrDevice->getSceneManager();
-        m_gui = m_irrDevice->getGUIEnvironment();
-    }
+        takeIrrlichtServices();
     return m_irrDevice;
 }
 

@@ -143,6 +143,8 @@ public:
     irr::u32 getTimerDelta();
 
 private:
+    //! Driver, scene manager and GUI environment of the Irrlicht device just made.
+    void takeIrrlichtServices();
     void releaseIrrlichtDevice();
     //! Creates and starts the sound manager; a failure is logged, start-up goes on.
     void startSoundManager();

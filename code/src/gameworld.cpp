@@ -40,11 +40,9 @@ bool isFinite(const vector3df& pos)
     return std::isfinite(pos.X) && std::isfinite(pos.Y) && std::isfinite(pos.Z);
 }
 
-// Centre of a grid cell on the ground.
 vector3df cellCentre(const vector2d<irr::s32>& cell)
 {
-    return vector3df(GameWorld::kCellSize * static_cast<irr::f32>(cell.X), 0.0f,
-                     GameWorld::kCellSize * static_cast<irr::f32>(cell.Y));
+    return Belgarune::cellCentre(MapCoord(cell.X, 0, cell.Y));
 }
 
 // Queries answer only for indices 1..499.

@@ -1,6 +1,5 @@
 #include "code/src/levelmaterial.h"
 
-#include "code/src/mapcoord.h"
 #include "platform/pathresolver.h"
 #include "talvoren/shadermanager.h"
 
@@ -24,11 +23,6 @@ irr::video::ITexture* levelTexture(irr::scene::ISceneNode* node, const char* fil
     return node->getSceneManager()->getVideoDriver()->getTexture(objectPath(file).c_str());
 }
 } // namespace
-
-irr::core::vector3df cellCentre(const MapCoord& cell)
-{
-    return irr::core::vector3df(10.0f * static_cast<irr::f32>(cell.x), 0.0f, 10.0f * static_cast<irr::f32>(cell.z));
-}
 
 irr::scene::IMeshSceneNode* addLevelMesh(irr::scene::ISceneManager* sceneManager, const char* file)
 {

@@ -21,13 +21,8 @@ class ShaderManager;
 
 namespace Belgarune
 {
-struct MapCoord;
-
 //! The scale of the level's meshes.
 inline const irr::core::vector3df kPieceScale(0.2f, 0.2f, 0.2f);
-
-//! The centre of a map cell on the floor: (10 x, 0, 10 z).
-irr::core::vector3df cellCentre(const MapCoord& cell);
 
 //! A mesh scene node of that file at the scene's root, or null when the mesh
 //! cannot be loaded. The scene graph owns the node.

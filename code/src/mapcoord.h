@@ -19,6 +19,9 @@ struct MapCoord
     irr::s32 z = 0;
 };
 
+//! The centre of the cell on the floor: (10 x, 0, 10 z).
+irr::core::vector3df cellCentre(const MapCoord& cell);
+
 //! Map coordinate (x, y) to the world position of its cell's centre:
 //! (10 x, 0, 5000 - 10 y). Any pair of integers converts without overflow.
 irr::core::vector3df gridToWorld(const irr::core::vector2d<irr::s32>& mapCoord);

@@ -12,7 +12,6 @@
 #include "talvoren/processmanager/processmanager.h"
 #include "talvoren/processmanager/waitprocess.h"
 
-#include <cmath>
 #include <iostream>
 #include <limits>
 

@@ -1,4 +1,5 @@
 // Every generated picture loads through Irrlicht, with the sizes and looks the displays rely on.
+#include "tests/support/quietnulldevice.h"
 #include "tools/assetgen/assettable.h"
 
 #include <gtest/gtest.h>
@@ -13,22 +14,14 @@ using namespace irr;
 
 const std::string kGameDir = BELGARUNE_GAME_DIR;
 
-class GeneratedImages : public ::testing::Test
+class GeneratedImages : public testsupport::QuietNullDeviceTest
 {
 protected:
-    void SetUp() override
-    {
-        SIrrlichtCreationParameters parameters;
-        parameters.DriverType = video::EDT_NULL;
-        parameters.LoggingLevel = ELL_NONE;
-        m_device = createDeviceEx(parameters);
-        ASSERT_NE(m_device, nullptr);
-    }
     void TearDown() override
     {
         for (video::IImage* image : m_images)
             image->drop();
-        m_device->drop();
+        QuietNullDeviceTest::TearDown();
     }
 
     video::IImage* image(const std::string& path)
@@ -57,7 +50,6 @@ protected:
         return luminance(picture, 0, 0, picture->getDimension().Width, picture->getDimension().Height);
     }
 
-    IrrlichtDevice* m_device = nullptr;
     std::vector<video::IImage*> m_images;
 };
 

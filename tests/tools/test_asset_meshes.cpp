@@ -1,5 +1,6 @@
 // Every generated mesh loads through Irrlicht's .x loader with the materials, extents and
 // facing the level code relies on.
+#include "tests/support/quietnulldevice.h"
 #include "tools/assetgen/assettable.h"
 
 #include <gtest/gtest.h>
@@ -18,26 +19,14 @@ namespace fs = std::filesystem;
 
 const std::string kGameDir = BELGARUNE_GAME_DIR;
 
-class GeneratedMeshes : public ::testing::Test
+class GeneratedMeshes : public testsupport::QuietNullDeviceTest
 {
 protected:
-    void SetUp() override
-    {
-        SIrrlichtCreationParameters parameters;
-        parameters.DriverType = video::EDT_NULL;
-        parameters.LoggingLevel = ELL_NONE;
-        m_device = createDeviceEx(parameters);
-        ASSERT_NE(m_device, nullptr);
-    }
-    void TearDown() override { m_device->drop(); }
-
     scene::IMesh* load(const std::string& name)
     {
         scene::IAnimatedMesh* mesh = m_device->getSceneManager()->getMesh((kGameDir + "/gamedata/objects/" + name).c_str());
         return mesh ? mesh->getMesh(0) : nullptr;
     }
-
-    IrrlichtDevice* m_device = nullptr;
 };
 
 std::vector<std::string> meshFiles()

@@ -4,6 +4,7 @@
 #include "code/src/mapcoord.h"
 #include "code/src/mappixels.h"
 #include "tests/code/recordingview.h"
+#include "tests/support/quietnulldevice.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -76,24 +77,9 @@ TEST(MapColorTest, GridToWorldTurnsTheMapUpsideDown)
 // Pixels by (x, y); everything else has no colour.
 using Pixels = std::map<std::pair<int, int>, SColor>;
 
-class DungeonLayoutTest : public ::testing::Test
+class DungeonLayoutTest : public testsupport::QuietNullDeviceTest
 {
 protected:
-    void SetUp() override
-    {
-        irr::SIrrlichtCreationParameters parameters;
-        parameters.DriverType = irr::video::EDT_NULL;
-        parameters.LoggingLevel = irr::ELL_NONE;
-        m_device = irr::createDeviceEx(parameters);
-        ASSERT_NE(m_device, nullptr);
-    }
-
-    void TearDown() override
-    {
-        if (m_device)
-            m_device->drop();
-    }
-
     irr::video::IVideoDriver& driver() { return *m_device->getVideoDriver(); }
 
     void writeMap(const std::string& path, irr::u32 width, irr::u32 height, const Pixels& pixels,
@@ -118,7 +104,6 @@ protected:
     }
 
     testsupport::TempWorkDir m_directory;
-    irr::IrrlichtDevice* m_device = nullptr;
     std::unique_ptr<GameWorld> m_world = std::make_unique<GameWorld>();
     RecordingView m_view;
 };

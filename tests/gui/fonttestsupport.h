@@ -3,6 +3,7 @@
 
 #include "gui/cguittfont.h"
 #include "gui/cguittglyphpage.h"
+#include "tests/support/quietnulldevice.h"
 
 #include <irrlicht.h>
 
@@ -34,29 +35,20 @@ struct FontDropper
 typedef std::unique_ptr<irr::gui::CGUITTFont, FontDropper> FontPtr;
 
 //! An Irrlicht device on the null driver (no window, textures without pixels).
-class NullDeviceTest : public ::testing::Test
+class NullDeviceTest : public testsupport::QuietNullDeviceTest
 {
 protected:
     void SetUp() override
     {
-        irr::SIrrlichtCreationParameters params;
-        params.DriverType = irr::video::EDT_NULL;
-        params.LoggingLevel = irr::ELL_NONE;
-        m_device = irr::createDeviceEx(params);
-        ASSERT_NE(m_device, nullptr);
-        m_env = m_device->getGUIEnvironment();
-    }
-    void TearDown() override
-    {
+        QuietNullDeviceTest::SetUp();
         if (m_device)
-            m_device->drop();
+            m_env = m_device->getGUIEnvironment();
     }
     FontPtr createFont(const char* file, irr::u32 size, bool antialias = true, bool transparency = true)
     {
         return FontPtr(irr::gui::CGUITTFont::createTTFont(m_env, file, size, antialias, transparency));
     }
 
-    irr::IrrlichtDevice* m_device = nullptr;
     irr::gui::IGUIEnvironment* m_env = nullptr;
 };
 

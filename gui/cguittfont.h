@@ -128,6 +128,8 @@ private:
     const SGUITTGlyph* getLoadedGlyph(u32 glyphIndex) const;
     s32 getLineHeight() const;
     s32 getCharWidth(uchar32_t ch) const;
+    //! The glyph's advance, or the fallback width of ch without a glyph.
+    s32 getAdvance(const SGUITTGlyph* glyph, uchar32_t ch) const;
     s32 getCharHeight(uchar32_t ch) const;
     //! Width of a character without a usable glyph.
     s32 getFallbackWidth(uchar32_t ch) const;

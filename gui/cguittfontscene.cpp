@@ -101,12 +101,13 @@ core::array<scene::ISceneNode*> CGUITTFont::addTextSceneNode(const wchar_t* text
         }
         const uchar32_t ch = utext[i];
         const u32 glyphIndex = getGlyphIndexByChar(ch);
+        const SGUITTGlyph* glyph = getLoadedGlyph(glyphIndex);
         if (glyphIndex > 0)
         {
             const core::vector2di kerning = getKerning(ch, previous);
             offset.X += static_cast<f32>(kerning.X);
             offset.Y += static_cast<f32>(kerning.Y);
-            if (const SGUITTGlyph* glyph = getLoadedGlyph(glyphIndex))
+            if (glyph)
             {
                 scene::SMesh* letterMesh = manipulator->createMeshCopy(quad);
                 manipulator->scale(letterMesh, core::vector3df(static_cast<f32>(glyph->m_sourceRect.getWidth()),
@@ -124,7 +125,7 @@ core::array<scene::ISceneNode*> CGUITTFont::addTextSceneNode(const wchar_t* text
                 letters.emplace_back(node, glyph);
             }
         }
-        offset.X += static_cast<f32>(getCharWidth(ch));
+        offset.X += static_cast<f32>(getAdvance(glyph, ch));
         previous = ch;
     }
 

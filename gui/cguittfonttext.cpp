@@ -31,7 +31,11 @@ s32 CGUITTFont::getFallbackWidth(uchar32_t ch) const
 
 s32 CGUITTFont::getCharWidth(uchar32_t ch) const
 {
-    const SGUITTGlyph* glyph = getLoadedGlyph(getGlyphIndexByChar(ch));
+    return getAdvance(getLoadedGlyph(getGlyphIndexByChar(ch)), ch);
+}
+
+s32 CGUITTFont::getAdvance(const SGUITTGlyph* glyph, uchar32_t ch) const
+{
     return glyph ? static_cast<s32>(glyph->m_advance.x / 64) : getFallbackWidth(ch);
 }
 
@@ -177,17 +181,15 @@ void CGUITTFont::draw(const core::stringw& text, const core::rect<s32>& position
     }
 
     core::position2di offset = position.UpperLeftCorner;
-    core::dimension2d<u32> textSize;
     if (hcenter || vcenter)
     {
-        textSize = getDimension(text.c_str());
+        const core::dimension2d<u32> textSize = getDimension(text.c_str());
         if (hcenter)
             offset.X += (position.getWidth() - static_cast<s32>(textSize.Width)) >> 1;
         if (vcenter)
             offset.Y += (position.getHeight() - static_cast<s32>(textSize.Height)) >> 1;
     }
-    const s32 lineStart = position.UpperLeftCorner.X +
-                          (hcenter ? (position.getWidth() - static_cast<s32>(textSize.Width)) >> 1 : 0);
+    const s32 lineStart = offset.X;
 
     const core::ustring utext(text);
     std::set<u32> pagesToDraw;
@@ -196,6 +198,7 @@ void CGUITTFont::draw(const core::stringw& text, const core::rect<s32>& position
     {
         const uchar32_t ch = utext[i];
         const u32 glyphIndex = getGlyphIndexByChar(ch);
+        const SGUITTGlyph* glyph = getLoadedGlyph(glyphIndex);
         if (glyphIndex > 0 && !m_invisible.contains(ch))
         {
             const std::size_t breakLength = utext.getLineBreakLength(i);
@@ -209,7 +212,7 @@ void CGUITTFont::draw(const core::stringw& text, const core::rect<s32>& position
             }
             offset += getKerning(ch, previous);
             // A glyph that could not be loaded only advances.
-            if (const SGUITTGlyph* glyph = getLoadedGlyph(glyphIndex))
+            if (glyph)
             {
                 CGUITTGlyphPage& page = *m_pages[glyph->m_page];
                 page.m_renderPositions.push_back(core::position2di(
@@ -218,7 +221,7 @@ void CGUITTFont::draw(const core::stringw& text, const core::rect<s32>& position
                 pagesToDraw.insert(glyph->m_page);
             }
         }
-        offset.X += getCharWidth(ch);
+        offset.X += getAdvance(glyph, ch);
         previous = ch;
     }
 

@@ -22,7 +22,7 @@ CallBack* createLightCallBack()
     return callBack;
 }
 
-//! The two texts of one shader file, read afresh.
+//! The two texts of one shader file.
 struct ShaderTexts
 {
     explicit ShaderTexts(const char* path) { loadShaderFile(path, fragmentText, vertexText); }
@@ -66,8 +66,7 @@ void ShaderMaterials::registerMaterials(Talvoren::ShaderManager& shaders)
         m_envCallBack);
     add(shaders, ShaderTexts("gamedata/shader/letter.omxs"), "letter", irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL,
         m_letterCallBack);
-    add(shaders, ShaderTexts("gamedata/shader/env.omxs"), "env_add", irr::video::EMT_TRANSPARENT_ADD_COLOR,
-        m_envCallBack);
+    add(shaders, env, "env_add", irr::video::EMT_TRANSPARENT_ADD_COLOR, m_envCallBack);
     add(shaders, ShaderTexts("gamedata/shader/simpletransparency.omxs"), "pic",
         irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL, m_pictureCallBack);
 }

@@ -79,4 +79,19 @@ void switchLightingOff(irr::scene::ISceneNode* node)
 {
     node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
 }
+
+irr::f32 facingYaw(irr::s32 facing)
+{
+    switch (facing)
+    {
+    case 2:
+        return 180.0f;
+    case 3:
+        return 90.0f;
+    case 4:
+        return 270.0f;
+    default:
+        return 0.0f;
+    }
+}
 } // namespace Belgarune

@@ -1,5 +1,6 @@
 #pragma once
-// Meshes, textures and materials of the level pieces, all from gamedata/objects/.
+// Meshes, textures and materials of the level pieces, all from gamedata/objects/,
+// and the turn of a piece's facing.
 
 #include <irrTypes.h>
 #include <vector3d.h>
@@ -48,4 +49,7 @@ void setAllMaterialTypes(irr::scene::ISceneNode* node, irr::s32 type);
 //! and the type is not a failed shader's -1.
 void setMaterialTypeAt(irr::scene::ISceneNode* node, irr::u32 index, irr::s32 type);
 void switchLightingOff(irr::scene::ISceneNode* node);
+
+//! Facings (and wall sides) 1..4 turn to 0, 180, 90 and 270 degrees; others to 0.
+irr::f32 facingYaw(irr::s32 facing);
 } // namespace Belgarune

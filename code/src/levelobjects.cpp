@@ -34,22 +34,6 @@ PanelLook panelLook(irr::s32 variant)
     return kLooks[variant];
 }
 
-//! Facings 1..4 turn to 0, 180, 90 and 270 degrees; others to 0.
-irr::f32 facingYaw(irr::s32 facing)
-{
-    switch (facing)
-    {
-    case 2:
-        return 180.0f;
-    case 3:
-        return 90.0f;
-    case 4:
-        return 270.0f;
-    default:
-        return 0.0f;
-    }
-}
-
 const char* doorMesh(irr::s32 kind, irr::s32 variant)
 {
     static const char* const kBlockDoors[7] = {"door1.X",   "door1_2.X", "door1_3.X", "door1_4.X",
@@ -202,8 +186,6 @@ irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& c
     irr::scene::IMeshSceneNode* prop = look.mesh ? addLevelMesh(m_sceneManager, look.mesh) : nullptr;
     if (!prop)
         return nullptr;
-    if (kind == 13)
-        prop->setMaterialFlag(irr::video::EMF_BACK_FACE_CULLING, false);
     setLevelTexture(prop, 2, look.color);
     irr::core::vector3df position = cellCentre(cell);
     irr::core::vector3df rotation(0.0f, facingYaw(facing), 0.0f);
@@ -220,7 +202,6 @@ irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& c
         break;
     case 10:
         position.Y = 22.0f;
-        switchLightingOff(prop);
         addLamp(m_sceneManager, prop);
         break;
     case 11:
@@ -239,6 +220,10 @@ irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& c
         position.X += 15.0f;
         if (variant == 3)
             position += irr::core::vector3df(-15.0f, 0.0f, 15.0f);
+        break;
+    case 13:
+        prop->setMaterialFlag(irr::video::EMF_BACK_FACE_CULLING, false);
+        position.Y += 2.0f;
         break;
     case 14:
         position.Y += 16.0f;
@@ -281,8 +266,6 @@ irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& c
         setAllMaterialTypes(prop, levelMaterialType(m_shaders, "env"));
     }
 
-    if (kind == 13)
-        position.Y += 2.0f;
     prop->setPosition(position);
     prop->setRotation(rotation);
     applyFogAndFilters(prop);

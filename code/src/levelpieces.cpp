@@ -57,6 +57,13 @@ const WallLook kWallLooks[7] = {
     {"wall1.x", "QVWallBig2Lightversion.png", "QVWallBig2_cm.png", nullptr, "env"},
 };
 
+//! From the cell's centre to the wall on sides 1..4.
+const irr::core::vector3df kWallShifts[4] = {
+    irr::core::vector3df(0.0f, 0.0f, 5.0f),
+    irr::core::vector3df(0.0f, 0.0f, -5.0f),
+    irr::core::vector3df(5.0f, 0.0f, 0.0f),
+    irr::core::vector3df(-5.0f, 0.0f, 0.0f),
+};
 } // namespace
 
 void VisualSpace::placePiece(irr::s32 kind, const MapCoord& cell, irr::s32 first, irr::s32 second, irr::s32 third)
@@ -102,29 +109,12 @@ void VisualSpace::placeWall(const MapCoord& cell, irr::s32 wallType, irr::s32 si
 
     // The dark walls stand upright in their meshes; the others lie on their backs.
     const bool upright = wallType == 4 || wallType == 5;
-    const irr::f32 pitch = upright ? 0.0f : -90.0f;
     irr::core::vector3df position = cellCentre(cell);
     position.Y = upright ? 0.0f : 10.0f;
-    switch (side)
+    if (side >= 1 && side <= 4)
     {
-    case 1:
-        wall->setRotation(irr::core::vector3df(pitch, 0.0f, 0.0f));
-        position.Z += 5.0f;
-        break;
-    case 2:
-        wall->setRotation(irr::core::vector3df(pitch, 180.0f, 0.0f));
-        position.Z -= 5.0f;
-        break;
-    case 3:
-        wall->setRotation(irr::core::vector3df(pitch, 90.0f, 0.0f));
-        position.X += 5.0f;
-        break;
-    case 4:
-        wall->setRotation(irr::core::vector3df(pitch, 270.0f, 0.0f));
-        position.X -= 5.0f;
-        break;
-    default:
-        break;
+        wall->setRotation(irr::core::vector3df(upright ? 0.0f : -90.0f, facingYaw(side), 0.0f));
+        position += kWallShifts[side - 1];
     }
     wall->setPosition(position);
     applyLevelMaterial(wall, m_shaders, look.shader);

@@ -52,12 +52,12 @@ bool SoundManager::handleEvent(const std::shared_ptr<IEventData>& event)
     if (event->getEventType() == PlaySoundEvent::kEventType)
     {
         if (const auto* request = dynamic_cast<const PlaySoundEvent*>(event.get()))
-            play(PlaySoundEvent(*request));
+            play(*request);
     }
     else if (event->getEventType() == FadeSoundEvent::kEventType)
     {
         if (const auto* request = dynamic_cast<const FadeSoundEvent*>(event.get()))
-            fade(FadeSoundEvent(*request));
+            fade(*request);
     }
     return false;
 }

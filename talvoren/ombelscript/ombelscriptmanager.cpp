@@ -427,28 +427,28 @@ void OmbelScriptManager::setVariable(const std::wstring& name, const std::wstrin
     m_variables[name] = text;
 }
 
-std::wstring OmbelScriptManager::getVariable(const std::wstring& name) const
+const std::wstring* OmbelScriptManager::findVariable(const std::wstring& name) const
 {
     const auto found = m_variables.find(name);
-    if (found == m_variables.end())
-    {
-        logError(L"SCRIPT-MANAGER: Variable %p not defined.", name.c_str());
-        return std::wstring();
-    }
-    return found->second;
+    if (found != m_variables.end())
+        return &found->second;
+    logError(L"SCRIPT-MANAGER: Variable %p not defined.", name.c_str());
+    return nullptr;
+}
+
+std::wstring OmbelScriptManager::getVariable(const std::wstring& name) const
+{
+    const std::wstring* text = findVariable(name);
+    return text ? *text : std::wstring();
 }
 
 std::unique_ptr<ComposerToken> OmbelScriptManager::getVariableToken(const ComposerToken& variable) const
 {
-    const std::wstring& name = reader::textValue(variable);
-    const auto found = m_variables.find(name);
-    if (found == m_variables.end())
-    {
-        logError(L"SCRIPT-MANAGER: Variable %p not defined.", name.c_str());
+    const std::wstring* text = findVariable(reader::textValue(variable));
+    if (!text)
         return nullptr;
-    }
     OwnedTokens tokens;
-    tokenizeLine(found->second, tokens);
+    tokenizeLine(*text, tokens);
     if (tokens.size() > 1)
         logError(L"SCRIPT-MANAGER: Warning, variable size is more than 1 token!");
     if (tokens.empty())

@@ -71,6 +71,8 @@ public:
 private:
     struct ScriptRun;
 
+    //! The variable's text; null (and a message) for an unknown name.
+    const std::wstring* findVariable(const std::wstring& name) const;
     bool prepareStatement(ScriptStatement& statement) const;
     void substituteVariables(ScriptStatement& statement) const;
     bool resolveNestedCalls(ScriptStatement& statement) const;

@@ -94,6 +94,16 @@ void ConsoleLogic::historyDown()
         m_inputLine = *line;
 }
 
+bool ConsoleLogic::canDraw() const
+{
+    return m_device && m_device->getVideoDriver();
+}
+
+bool ConsoleLogic::canDrawText() const
+{
+    return m_font && canDraw();
+}
+
 void ConsoleLogic::drawPanel(irr::s32 bottom, irr::video::SColor upperLeft, irr::video::SColor upperRight,
                              irr::video::SColor lowerLeft, irr::video::SColor lowerRight)
 {
@@ -105,7 +115,7 @@ void ConsoleLogic::drawPanel(irr::s32 bottom, irr::video::SColor upperLeft, irr:
 
 void ConsoleLogic::drawOverlay()
 {
-    if (!m_device || !m_device->getVideoDriver())
+    if (!canDraw())
         return;
     if (m_visible)
     {
@@ -118,7 +128,7 @@ void ConsoleLogic::drawOverlay()
 
 void ConsoleLogic::drawConsole()
 {
-    if (!m_device || !m_device->getVideoDriver())
+    if (!canDraw())
         return;
     const irr::f32 t = static_cast<irr::f32>(m_device->getTimeMs() % kAnimationMs) / kAnimationMs;
     const irr::f32 u = 1.0f - t;
@@ -140,7 +150,7 @@ void ConsoleLogic::drawBoxedText(const irr::core::stringw& text, irr::s32 left, 
 
 void ConsoleLogic::drawMessageLines()
 {
-    if (!m_font || !m_device || !m_device->getVideoDriver())
+    if (!canDrawText())
         return;
     irr::video::IVideoDriver* driver = m_device->getVideoDriver();
     const irr::core::dimension2d<irr::u32> screen = m_device->getScreenSize();
@@ -183,7 +193,7 @@ void ConsoleLogic::drawScrollBar()
 
 void ConsoleLogic::drawDebugVariables()
 {
-    if (m_debugVariables.empty() || !m_font || !m_device || !m_device->getVideoDriver())
+    if (m_debugVariables.empty() || !canDrawText())
         return;
     const irr::s32 height = static_cast<irr::s32>(m_device->getScreenSize().Height);
     const irr::s32 count = static_cast<irr::s32>(m_debugVariables.size());
@@ -206,7 +216,7 @@ void ConsoleLogic::drawDebugVariables()
 
 void ConsoleLogic::drawInputLine()
 {
-    if (!m_font || !m_device || !m_device->getVideoDriver())
+    if (!canDrawText())
         return;
     const irr::s32 width = static_cast<irr::s32>(m_device->getScreenSize().Width);
     const irr::core::rect<irr::s32> box(60, 5, width - 60, m_lineHeight + 5);
@@ -216,7 +226,7 @@ void ConsoleLogic::drawInputLine()
 
 void ConsoleLogic::drawFps()
 {
-    if (!m_font || !m_device || !m_device->getVideoDriver())
+    if (!canDrawText())
         return;
     const irr::core::stringw text =
         irr::core::stringw(L"FPS: ") + irr::core::stringw(m_device->getVideoDriver()->getFPS());

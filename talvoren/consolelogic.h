@@ -77,6 +77,9 @@ public:
     bool isEventLogging() const { return m_eventLogging; }
 
 private:
+    //! A device with a video driver; canDrawText also needs a font.
+    bool canDraw() const;
+    bool canDrawText() const;
     void drawPanel(irr::s32 bottom, irr::video::SColor upperLeft, irr::video::SColor upperRight,
                    irr::video::SColor lowerLeft, irr::video::SColor lowerRight);
     void drawScrollBar();

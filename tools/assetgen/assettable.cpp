@@ -21,6 +21,7 @@
 
 #include "platform/textfile.h"
 
+#include <memory>
 #include <ostream>
 
 namespace assetgen
@@ -37,7 +38,19 @@ const std::string kGui = "gamedata/gui/";
 const std::string kMusic = "gamedata/music/";
 const std::string kSounds = "sounds/";
 
-using CanvasRecipe = std::function<Canvas(const AssetContext&)>;
+using CanvasRecipe = std::function<Canvas(AssetContext&)>;
+
+//! The recipe painted once per run, however many files are made from it.
+CanvasRecipe shared(CanvasRecipe recipe)
+{
+    const auto paint = std::make_shared<const CanvasRecipe>(std::move(recipe));
+    return [paint](AssetContext& context) {
+        auto found = context.sharedCanvases.find(paint.get());
+        if (found == context.sharedCanvases.end())
+            found = context.sharedCanvases.emplace(paint.get(), (*paint)(context)).first;
+        return found->second;
+    };
+}
 
 AssetEntry picture(const std::string& path, PixelFormat format, CanvasRecipe recipe,
                    AssetFamily family = AssetFamily::Image)
@@ -53,18 +66,20 @@ AssetEntry withAlpha(const std::string& path, CanvasRecipe recipe)
     return picture(path, PixelFormat::WithAlpha, recipe);
 }
 
-//! The colour map of a surface, written opaque.
-AssetEntry colourMapOf(const std::string& path, CanvasRecipe surface)
+//! A surface at `path` and its colour map, written opaque at `colourMapPath`; painted once.
+void withColourMap(std::vector<AssetEntry>& table, const std::string& path, const std::string& colourMapPath,
+                   CanvasRecipe surface, PixelFormat format = PixelFormat::Opaque)
 {
-    return opaque(path, [surface](const AssetContext& c) { return colourMap(surface(c)); });
+    const CanvasRecipe once = shared(std::move(surface));
+    table.push_back(picture(path, format, once));
+    table.push_back(opaque(colourMapPath, [once](AssetContext& c) { return colourMap(once(c)); }));
 }
 
 //! A surface and its colour map ("<name>.png" and "<name>_cm.png").
 void surfaceWithColourMap(std::vector<AssetEntry>& table, const std::string& name, CanvasRecipe surface,
                           PixelFormat format = PixelFormat::Opaque)
 {
-    table.push_back(picture(kObjects + name + ".png", format, surface));
-    table.push_back(colourMapOf(kObjects + name + "_cm.png", surface));
+    withColourMap(table, kObjects + name + ".png", kObjects + name + "_cm.png", std::move(surface), format);
 }
 
 AssetEntry mesh(const std::string& path, std::function<Mesh()> recipe)
@@ -137,6 +152,9 @@ const GrainStyle kCeiling{37, 128, rgb(20, 18, 18), rgb(45, 40, 38), true, 0};
 const GrainStyle kCrystal{38, 256, rgb(40, 140, 90), rgb(170, 255, 200), true, 0};
 const GrainStyle kPaper{39, 256, rgb(150, 125, 85), rgb(200, 180, 135), false, 0};
 
+//! The grate door and the crusher show the same rusted iron.
+const CanvasRecipe kRustedIron = shared(grained(kRust));
+
 // ---- families -----------------------------------------------------------------------------
 
 void addFonts(std::vector<AssetEntry>& table)
@@ -205,34 +223,38 @@ void addGuiPictures(std::vector<AssetEntry>& table)
 
 void addFloorsAndWalls(std::vector<AssetEntry>& table)
 {
-    surfaceWithColourMap(table, "QVBoden1", stone(kFloorSand));
+    const CanvasRecipe sand = shared(stone(kFloorSand));
+    const CanvasRecipe darkened =
+        shared([](const AssetContext&) { return creepingDarkness(stoneSurface(kFloorDark), 15); });
+    surfaceWithColourMap(table, "QVBoden1", sand);
     surfaceWithColourMap(table, "QVBoden2", stone(kFloorSlate));
     surfaceWithColourMap(table, "QVBoden3", [](const AssetContext&) {
         return engravedRings(stoneSurface(kFloorGrey), rgb(200, 200, 215));
     });
-    surfaceWithColourMap(table, "QVBoden4", [](const AssetContext&) {
-        return creepingDarkness(stoneSurface(kFloorDark), 15);
-    });
-    surfaceWithColourMap(table, "QVBoden4Uebergang", [](const AssetContext&) {
-        return edgeTransition(creepingDarkness(stoneSurface(kFloorDark), 15), stoneSurface(kFloorSand));
-    });
+    surfaceWithColourMap(table, "QVBoden4", darkened);
+    surfaceWithColourMap(table, "QVBoden4Uebergang",
+                         [sand, darkened](AssetContext& c) { return edgeTransition(darkened(c), sand(c)); });
 
-    surfaceWithColourMap(table, "QVWallBig2", stone(kWallBig));
+    const CanvasRecipe big = shared(stone(kWallBig));
+    const CanvasRecipe brick = shared(stone(kWallBrick));
+    const CanvasRecipe deep = shared(stone(kWallDeep));
+    const CanvasRecipe old = shared(stone(kWallOld));
+    surfaceWithColourMap(table, "QVWallBig2", big);
     table.push_back(opaque(kObjects + "QVWallBig2Lightversion.png",
-                           [](const AssetContext&) { return brightened(stoneSurface(kWallBig), 1.5f); }));
-    surfaceWithColourMap(table, "QVWall3A2", stone(kWallBrick));
-    table.push_back(opaque(kObjects + "QVWall5.png", [](const AssetContext&) {
-        return overgrown(stoneSurface(kWallBrick), rgb(60, 100, 40), 51);
+                           [big](AssetContext& c) { return brightened(big(c), 1.5f); }));
+    surfaceWithColourMap(table, "QVWall3A2", brick);
+    table.push_back(opaque(kObjects + "QVWall5.png", [brick](AssetContext& c) {
+        return overgrown(brick(c), rgb(60, 100, 40), 51);
     }));
-    table.push_back(opaque(kObjects + "QVWall7.png", [](const AssetContext&) {
-        return engravedRings(stoneSurface(kWallOld), rgb(150, 140, 120));
+    table.push_back(opaque(kObjects + "QVWall7.png", [old](AssetContext& c) {
+        return engravedRings(old(c), rgb(150, 140, 120));
     }));
-    table.push_back(opaque(kObjects + "QVWall4.png", stone(kWallDeep)));
+    table.push_back(opaque(kObjects + "QVWall4.png", deep));
     table.push_back(opaque(kObjects + "QVWall4CreepyEdition.png",
-                           [](const AssetContext&) { return creepingDarkness(stoneSurface(kWallDeep), 52); }));
-    surfaceWithColourMap(table, "QVWall6", stone(kWallOld));
+                           [deep](AssetContext& c) { return creepingDarkness(deep(c), 52); }));
+    surfaceWithColourMap(table, "QVWall6", old);
     table.push_back(opaque(kObjects + "QVWall6_2.png",
-                           [](const AssetContext&) { return creepingDarkness(stoneSurface(kWallOld), 53); }));
+                           [old](AssetContext& c) { return creepingDarkness(old(c), 53); }));
 
     table.push_back(mesh("wall1.x", [] { return wallPanel(PanelFrame::ZUp, "QVWallBig2.png"); }));
     table.push_back(mesh("wall2.x", [] { return wallPanel(PanelFrame::ZUp, "QVWall3A2.png"); }));
@@ -265,7 +287,7 @@ void addBarsAndDoors(std::vector<AssetEntry>& table)
         const VeilShape shape = shapes[variant - 1];
         table.push_back(mesh("door1" + suffix + ".X", [shape, veil] { return blockingDoor(shape, "blocktuer1.png", veil); }));
     }
-    surfaceWithColourMap(table, "tex_gittertuer", grained(kRust));
+    surfaceWithColourMap(table, "tex_gittertuer", kRustedIron);
     table.push_back(mesh("door2.X", [] { return grateDoor("tex_gittertuer.png"); }));
 }
 
@@ -296,9 +318,8 @@ void addPanels(std::vector<AssetEntry>& table)
             return puzzleTile(80 + i, glyph, toneColour(i + 1));
         });
     }
-    const CanvasRecipe figure = [](const AssetContext&) { return relief(85, ReliefMotif::Figure); };
-    table.push_back(withAlpha(kObjects + "qvRelief1.png", figure));
-    table.push_back(colourMapOf(kObjects + "qvRelief_cm.png", figure));
+    withColourMap(table, kObjects + "qvRelief1.png", kObjects + "qvRelief_cm.png",
+                  [](const AssetContext&) { return relief(85, ReliefMotif::Figure); }, PixelFormat::WithAlpha);
     surfaceWithColourMap(table, "qvRelief2", [](const AssetContext&) { return relief(86, ReliefMotif::Tree); },
                          PixelFormat::WithAlpha);
 }
@@ -318,8 +339,7 @@ void addProps(std::vector<AssetEntry>& table)
         return turnedProp({{0, 0}, {22, 0}, {22, 6}, {17, 10}, {15, 14}, {15, 96}, {17, 100}, {22, 104}, {22, 110}, {0, 110}},
                           24, "QVSaeule.png");
     }));
-    table.push_back(opaque(kObjects + "muschel_uv.png", grained(kShell)));
-    table.push_back(colourMapOf(kObjects + "muschel_uv_b.png", grained(kShell)));
+    withColourMap(table, kObjects + "muschel_uv.png", kObjects + "muschel_uv_b.png", grained(kShell));
     table.push_back(mesh("inst.X", [] { return shellInstrument("muschel_uv.png"); }));
 
     table.push_back(opaque(kObjects + "ceil.png", grained(kCeiling)));
@@ -335,11 +355,9 @@ void addProps(std::vector<AssetEntry>& table)
         const char* letter = clefLetters[n - 1];
         const Colour glow = toneColour(n + 1);
         const std::string stem = kObjects + "QVKeystone" + std::to_string(n);
-        const CanvasRecipe dormant = [letter, glow](const AssetContext& c) {
+        withColourMap(table, stem + "A.png", stem + "A_cm.png", [letter, glow](const AssetContext& c) {
             return keystoneFace(c.serif, letter, glow, false);
-        };
-        table.push_back(opaque(stem + "A.png", dormant));
-        table.push_back(colourMapOf(stem + "A_cm.png", dormant));
+        });
         table.push_back(opaque(stem + "B.png", [letter, glow](const AssetContext& c) {
             return keystoneFace(c.serif, letter, glow, true);
         }));
@@ -381,7 +399,7 @@ void addProps(std::vector<AssetEntry>& table)
     table.push_back(opaque(kObjects + "QVWood.png", grained(kWood)));
     table.push_back(mesh("map.X", [] { return mapStand("QVMapBack2.png", "QVWood.png"); }));
 
-    table.push_back(opaque(kObjects + "kill1.png", grained(kRust)));
+    table.push_back(opaque(kObjects + "kill1.png", kRustedIron));
     table.push_back(mesh("kill1.X", [] { return crusher("kill1.png"); }));
 
     table.push_back(opaque(kObjects + "itemgold.png", grained(kGold)));
@@ -431,9 +449,8 @@ void addMasks(std::vector<AssetEntry>& table)
     for (const MaskFile& m : masks)
     {
         const MaskPaint paint = m.paint;
-        const CanvasRecipe face = [paint](const AssetContext&) { return maskFace(paint); };
-        table.push_back(opaque(kObjects + m.texture, face));
-        table.push_back(colourMapOf(kObjects + m.colourFile, face));
+        withColourMap(table, kObjects + m.texture, kObjects + m.colourFile,
+                      [paint](const AssetContext&) { return maskFace(paint); });
     }
     table.push_back(mesh("mask1.x", [] {
         MaskShape shape;

@@ -1,18 +1,20 @@
 #pragma once
 // The table of every file the generator writes into the game tree.
 
+#include "tools/assetgen/canvas.h"
 #include "tools/assetgen/imagewriter.h"
 #include "tools/assetgen/textrenderer.h"
 
 #include <functional>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace assetgen
 {
 //! What the recipes share during one run: the output root, the sources, the image writer,
-//! the fonts and where to explain a failure.
+//! the fonts, the canvases several files are made from, and where to explain a failure.
 struct AssetContext
 {
     AssetContext(const std::string& outputRoot, const std::string& layoutFile, std::ostream& log);
@@ -24,6 +26,8 @@ struct AssetContext
     TextRenderer mono;   //!< console font and small labels
     TextRenderer serif;  //!< titles, letters, engravings
     TextRenderer script; //!< ornamental titles
+    //! Canvases painted once in this run for every file made from them, by the recipe that paints them.
+    std::map<const void*, Canvas> sharedCanvases;
 };
 
 enum class AssetFamily

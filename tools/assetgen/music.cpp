@@ -4,6 +4,8 @@
 #include "tools/assetgen/tonecolours.h"
 
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace assetgen
 {
@@ -36,6 +38,13 @@ void addChord(Track& track, float beat, float beats, const std::vector<int>& deg
         track.notes.push_back({beat, beats, degree, 0.6f});
 }
 
+//! A note as its track plays it: synthesised, and spread to the track's pan in a stereo piece.
+Sound trackVoice(const Track& track, const MusicNote& n, float secondsPerBeat, int channels)
+{
+    const Sound voice = note(track.timbre, degreeFrequency(n.degree), n.beats * secondsPerBeat, track.envelope);
+    return channels == 2 ? panned(voice, track.pan) : voice;
+}
+
 using melodies::kGrowth;
 using melodies::kOde;
 using melodies::kRequiem;
@@ -57,12 +66,19 @@ Sound render(const Piece& piece)
     const size_t loopFrames = static_cast<size_t>(seconds * kSampleRate);
     Sound mix = Sound::silence(seconds, piece.channels);
     for (const Track& track : piece.tracks)
+    {
+        // A note the track plays again (same degree, same length) is synthesised once.
+        std::map<std::pair<int, float>, Sound> voices;
         for (const MusicNote& n : track.notes)
         {
-            const Sound voice = note(track.timbre, degreeFrequency(n.degree), n.beats * secondsPerBeat, track.envelope);
+            const std::pair<int, float> key{n.degree, n.beats};
+            auto voice = voices.find(key);
+            if (voice == voices.end())
+                voice = voices.emplace(key, trackVoice(track, n, secondsPerBeat, piece.channels)).first;
             const size_t start = static_cast<size_t>(n.beat * secondsPerBeat * kSampleRate);
-            mix.mixIn(piece.channels == 2 ? panned(voice, track.pan) : voice, start, track.gain * n.velocity);
+            mix.mixIn(voice->second, start, track.gain * n.velocity);
         }
+    }
     reverb(mix, piece.roomSeconds, piece.wet);
     if (piece.droneHz > 0)
     {

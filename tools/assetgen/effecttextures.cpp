@@ -1,5 +1,6 @@
 #include "tools/assetgen/effecttextures.h"
 
+#include "tools/assetgen/maths.h"
 #include "tools/assetgen/noise.h"
 #include "tools/assetgen/random.h"
 
@@ -8,11 +9,6 @@
 
 namespace assetgen
 {
-namespace
-{
-constexpr float kPi = 3.14159265358979f;
-}
-
 Canvas grainedSurface(const GrainStyle& style)
 {
     const PeriodicNoise noise(style.seed);

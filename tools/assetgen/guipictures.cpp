@@ -1,5 +1,6 @@
 #include "tools/assetgen/guipictures.h"
 
+#include "tools/assetgen/maths.h"
 #include "tools/assetgen/noise.h"
 #include "tools/assetgen/random.h"
 #include "tools/assetgen/textrenderer.h"
@@ -12,12 +13,6 @@ namespace assetgen
 {
 namespace
 {
-float smoothstep(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
-
 //! Implicit heart: negative inside; x, y in [-1.3, 1.3] with the point at the bottom.
 float heartField(float x, float y)
 {

@@ -1,5 +1,7 @@
 #include "tools/assetgen/levelmeshes.h"
 
+#include "tools/assetgen/maths.h"
+
 #include <cmath>
 #include <vector>
 
@@ -7,7 +9,6 @@ namespace assetgen
 {
 namespace
 {
-constexpr float kPi = 3.14159265358979f;
 constexpr float kHalfCell = 25.0f;
 constexpr float kWallHeight = 110.0f;
 //! Mesh units per texture repeat on trims and frames.

@@ -1,5 +1,7 @@
 #include "tools/assetgen/maskmeshes.h"
 
+#include "tools/assetgen/maths.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,8 +9,6 @@ namespace assetgen
 {
 namespace
 {
-constexpr float kPi = 3.14159265358979f;
-
 //! Point of the face surface at face coordinates (x, y) in -1..1, before placement.
 Vec3 facePoint(const MaskShape& shape, float x, float y)
 {

@@ -1,5 +1,6 @@
 #include "tools/assetgen/masktextures.h"
 
+#include "tools/assetgen/maths.h"
 #include "tools/assetgen/noise.h"
 
 #include <algorithm>
@@ -9,12 +10,6 @@ namespace assetgen
 {
 namespace
 {
-float smoothstep(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
-
 //! Coverage of the marking at face point (x, y); x is mirrored (the masks are symmetric).
 float marking(const MaskPaint& paint, float x, float y)
 {

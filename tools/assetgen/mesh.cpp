@@ -1,5 +1,7 @@
 #include "tools/assetgen/mesh.h"
 
+#include "tools/assetgen/maths.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -8,7 +10,6 @@ namespace assetgen
 {
 namespace
 {
-constexpr float kPi = 3.14159265358979f;
 //! Mesh units along a prism's side per texture repeat.
 constexpr float kPrismSideSpan = 50.0f;
 

@@ -1,5 +1,6 @@
 #include "tools/assetgen/paneltextures.h"
 
+#include "tools/assetgen/maths.h"
 #include "tools/assetgen/noise.h"
 #include "tools/assetgen/stonetextures.h"
 #include "tools/assetgen/textrenderer.h"
@@ -13,14 +14,6 @@ namespace assetgen
 {
 namespace
 {
-constexpr float kPi = 3.14159265358979f;
-
-float smoothstep(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
-
 void drawEmblem(Canvas& canvas, BannerEmblem emblem, const Colour& trim)
 {
     switch (emblem)

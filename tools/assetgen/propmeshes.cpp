@@ -1,5 +1,7 @@
 #include "tools/assetgen/propmeshes.h"
 
+#include "tools/assetgen/maths.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,7 +9,6 @@ namespace assetgen
 {
 namespace
 {
-constexpr float kPi = 3.14159265358979f;
 constexpr float kTrimSpan = 40.0f;
 
 //! A quad visible from both sides: centre plus two half-extent axes.

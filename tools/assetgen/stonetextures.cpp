@@ -1,5 +1,6 @@
 #include "tools/assetgen/stonetextures.h"
 
+#include "tools/assetgen/maths.h"
 #include "tools/assetgen/noise.h"
 #include "tools/assetgen/random.h"
 
@@ -10,12 +11,6 @@ namespace assetgen
 {
 namespace
 {
-float smoothstep(float edge0, float edge1, float x)
-{
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
-
 //! Per-block facts at one pixel: distance to the nearest joint (tile units), an id, and a bevel light.
 struct BlockSample
 {

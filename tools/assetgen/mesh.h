@@ -65,6 +65,8 @@ public:
     unsigned addVertex(const Vertex& vertex);
     //! Adds a triangle, wound so that its front faces the side its vertex normals point to.
     void addTriangle(unsigned a, unsigned b, unsigned c, unsigned material);
+    //! Four new vertices in order around the quad, as two triangles (a, b, c) and (a, c, d).
+    void addQuad(const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d, unsigned material);
 
     //! Axis-aligned box between two corners. Each face shows its texture upright from outside:
     //! the whole texture when `textureSpan` is 0, else one repeat per `textureSpan` units.
@@ -93,8 +95,6 @@ public:
     const std::vector<std::string>& materials() const { return m_materials; }
 
 private:
-    void addQuad(const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d, unsigned material);
-
     std::vector<Vertex> m_vertices;
     std::vector<Triangle> m_triangles;
     std::vector<std::string> m_materials;

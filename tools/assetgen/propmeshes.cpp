@@ -16,15 +16,8 @@ void addCard(Mesh& mesh, const Vec3& centre, const Vec3& halfU, const Vec3& half
 {
     const Vec3 normal = normalised(cross(halfU, halfV));
     for (const Vec3& n : {normal, -normal})
-    {
-        const unsigned first = static_cast<unsigned>(mesh.vertices().size());
-        mesh.addVertex({centre - halfU - halfV, n, 0, 1});
-        mesh.addVertex({centre + halfU - halfV, n, 1, 1});
-        mesh.addVertex({centre + halfU + halfV, n, 1, 0});
-        mesh.addVertex({centre - halfU + halfV, n, 0, 0});
-        mesh.addTriangle(first, first + 1, first + 2, material);
-        mesh.addTriangle(first, first + 2, first + 3, material);
-    }
+        mesh.addQuad({centre - halfU - halfV, n, 0, 1}, {centre + halfU - halfV, n, 1, 1},
+                     {centre + halfU + halfV, n, 1, 0}, {centre - halfU + halfV, n, 0, 0}, material);
 }
 
 //! Catmull-Rom curve through control points, for t in [0, 1].

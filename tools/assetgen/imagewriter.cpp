@@ -14,10 +14,7 @@ namespace
 irr::u32 channel(float value) { return static_cast<irr::u32>(std::clamp(value, 0.0f, 1.0f) * 255.0f + 0.5f); }
 
 constexpr irr::u32 kJpegQuality = 92;
-} // namespace
 
-namespace
-{
 irr::IrrlichtDevice* createQuietNullDevice()
 {
     irr::SIrrlichtCreationParameters parameters;

@@ -1,11 +1,11 @@
 // Frame time of a 100 x 100-cell walled layout drawn with the spatial grid's
 // culling against the same layout with every node visible (OpenGL; run under Xvfb).
 
-#include "code/src/mapcoord.h"
-#include "code/src/shadermaterials.h"
-#include "code/src/visualspace.h"
+#include "code/src/world/mapcoord.h"
+#include "code/src/shaders/shadermaterials.h"
+#include "code/src/level/visualspace.h"
 #include "talvoren/shadermanager.h"
-#include "tests/code/levelassets.h"
+#include "tests/support/levelassets.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // World grid queries and reading a full-size map.png.
 
-#include "code/src/dungeonlayout.h"
-#include "code/src/gameworld.h"
-#include "code/src/idungeonview.h"
-#include "code/src/mapcoord.h"
+#include "code/src/layout/dungeonlayout.h"
+#include "code/src/world/gameworld.h"
+#include "code/src/world/idungeonview.h"
+#include "code/src/world/mapcoord.h"
 
 #include <benchmark/benchmark.h>
 #include <irrlicht.h>

@@ -1,11 +1,11 @@
 // Random map images and random script coordinates against the world grid.
 
-#include "code/src/dungeonlayout.h"
-#include "code/src/gameitem.h"
-#include "code/src/gameworld.h"
-#include "code/src/idungeonview.h"
-#include "code/src/mapcoord.h"
-#include "code/src/mappixels.h"
+#include "code/src/layout/dungeonlayout.h"
+#include "code/src/world/gameitem.h"
+#include "code/src/world/gameworld.h"
+#include "code/src/world/idungeonview.h"
+#include "code/src/world/mapcoord.h"
+#include "code/src/layout/mappixels.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,9 +1,9 @@
 // Start-up and shutdown of the game.
 
 #include "code/src/events/gameevents.h"
-#include "code/src/gamebase.h"
-#include "code/src/gamefont.h"
-#include "code/src/startupsettings.h"
+#include "code/src/state/gamebase.h"
+#include "code/src/view/gamefont.h"
+#include "code/src/state/startupsettings.h"
 #include "talvoren/eventmanager.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"

@@ -1,10 +1,11 @@
 // The picture node: its rectangles and quad on the null driver, its drawing with OpenGL.
 
-#include "code/src/shadermaterials.h"
+#include "code/src/shaders/shadermaterials.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/picturescenenode.h"
 #include "talvoren/shadermanager.h"
-#include "tests/code/levelassets.h"
+#include "tests/support/gldevice.h"
+#include "tests/support/levelassets.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -251,18 +252,14 @@ TEST(DeviceLogoTest, TheLogoIsAPictureUnderTheRootDrawnInTheTransparentPass)
     ASSERT_TRUE(testlevel::writeTexture(writer->getVideoDriver(), "talvoren/logo.png",
                                         irr::video::SColor(255, 40, 220, 90)));
     writer->drop();
-    testlevel::keepGlDriverLoaded();
     Talvoren::OmbelDevice device;
     g_device = &device;
     struct ClearDevice
     {
         ~ClearDevice() { g_device = nullptr; }
     } clearDevice;
-    testing::internal::CaptureStderr();
-    const bool created =
-        device.init(irr::video::EDT_OPENGL, irr::core::dimension2du(200, 100), 32, false, false, false, 0) != nullptr;
-    testing::internal::GetCapturedStderr();
-    ASSERT_TRUE(created) << "no OpenGL display (run under xvfb-run)";
+    ASSERT_TRUE(testsupport::initOpenGlDevice(device, irr::core::dimension2du(200, 100)))
+        << "no OpenGL display (run under xvfb-run)";
     irr::video::IVideoDriver* driver = device.getVideoDriver();
 
     device.showLogo();

@@ -1,7 +1,7 @@
 // The shader manager with the OpenGL driver (the null driver cannot make shader materials).
 
 #include "talvoren/shadermanager.h"
-#include "tests/code/levelassets.h"
+#include "tests/support/levelassets.h"
 
 #include <gtest/gtest.h>
 

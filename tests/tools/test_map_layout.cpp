@@ -1,7 +1,7 @@
 // The text layout rasterised into map.png's colour codes, as the game's map reader decodes them.
 #include "tools/assetgen/maplayout.h"
 
-#include "code/src/mapcolors.h"
+#include "code/src/layout/mapcolors.h"
 
 #include <gtest/gtest.h>
 #include <irrlicht.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Events that change the dungeon's grid and its objects.
 
-#include "code/src/mapcoord.h"
+#include "code/src/world/mapcoord.h"
 #include "talvoren/ieventdata.h"
 
 #include <irrString.h>

@@ -1,0 +1,18 @@
+#include "code/src/shaders/shaderenvcallback.h"
+
+#include "code/src/shaders/shaderconstants.h"
+
+namespace Belgarune
+{
+void ShaderEnvCallBack::OnSetConstants(irr::video::IMaterialRendererServices* services, irr::s32)
+{
+    setTextureUnit(services, "fogTexture", 1);
+    setTextureUnit(services, "colorTexture", 2);
+    setTransformConstants(services);
+    setFloatConstant(services, "time", shaderTimeMs());
+    setFloatConstant(services, "brightness", shaderBrightness());
+    setFloatConstant(services, "lightRadius", m_lightRadius);
+    setColorConstant(services, "playerLight", m_playerLight);
+    setFloatConstant(services, "timeBubble", m_timeBubble);
+}
+} // namespace Belgarune

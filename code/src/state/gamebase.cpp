@@ -1,0 +1,28 @@
+#include "code/src/state/gamebase.h"
+
+#include "code/src/world/gameworld.h"
+#include "talvoren/gamesettings.h"
+
+namespace Belgarune
+{
+GameBase::GameBase() : m_world(std::make_unique<GameWorld>())
+{
+}
+
+GameBase::~GameBase() = default;
+
+void storeGameSettings(const Talvoren::GameSettings& settings, GameBase& gameBase)
+{
+    gameBase.m_debug = settings.debug;
+    gameBase.m_resX = settings.resX;
+    gameBase.m_resY = settings.resY;
+    gameBase.m_antiAlias = settings.antiAlias;
+    gameBase.m_bright = settings.bright;
+    gameBase.m_volume = settings.volume;
+    gameBase.m_fov = settings.fov;
+    gameBase.m_fullscreen = settings.fullscreen;
+    gameBase.m_vsync = true;
+}
+} // namespace Belgarune
+
+std::shared_ptr<Belgarune::GameBase> g_gameBase = std::make_shared<Belgarune::GameBase>();

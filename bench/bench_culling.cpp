@@ -111,11 +111,11 @@ private:
             for (irr::s32 z = kFirstCell; z < kFirstCell + kCellsPerSide; ++z)
             {
                 const Belgarune::MapCoord cell(x, 0, z);
-                m_space->placeFloor(cell, 1 + (x + z) % 2);
+                m_space->placeFloor(cell, static_cast<Belgarune::FloorCode>(1 + (x + z) % 2));
                 if (z % 4 == 3 && x % 4 != 1)
-                    m_space->placeWall(cell, 1 + x % 3, 1);
+                    m_space->placeWall(cell, static_cast<Belgarune::WallType>(1 + x % 3), Belgarune::WallSide::PlusZ);
                 if (x % 4 == 3 && z % 4 != 1)
-                    m_space->placeWall(cell, 4 + z % 2, 3);
+                    m_space->placeWall(cell, static_cast<Belgarune::WallType>(4 + z % 2), Belgarune::WallSide::PlusX);
             }
     }
 

@@ -23,7 +23,11 @@ using irr::video::SColor;
 class NullView : public Belgarune::IDungeonView
 {
 public:
-    void placeObject(irr::s32, const Belgarune::MapCoord&, irr::s32, irr::s32, irr::s32) override
+    void placeFloor(const Belgarune::MapCoord&, Belgarune::FloorCode) override { ++placements; }
+    void placeWall(const Belgarune::MapCoord&, Belgarune::WallType, Belgarune::WallSide) override { ++placements; }
+    void placeBars(const Belgarune::MapCoord&, irr::s32, Belgarune::WallSide, irr::s32) override { ++placements; }
+    void placeObject(Belgarune::PieceKind, const Belgarune::MapCoord&, irr::s32, Belgarune::WallSide,
+                     irr::s32) override
     {
         ++placements;
     }
@@ -60,7 +64,7 @@ void openHall(GameWorld& world)
 {
     for (irr::s32 i = 1; i < GameWorld::kGridSize; ++i)
         for (irr::s32 j = 1; j < GameWorld::kGridSize; ++j)
-            world.setCell(Belgarune::MapCoord(i, 0, j), 1);
+            world.setCell(Belgarune::MapCoord(i, 0, j), Belgarune::FloorCode::Plain);
     for (irr::s32 i = 100; i < 400; i += 9)
         world.setWalkable(Belgarune::MapCoord(i, 0, 250), false);
     for (irr::s32 k = 0; k < 20; ++k)

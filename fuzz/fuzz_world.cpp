@@ -24,7 +24,13 @@ using irr::core::vector3df;
 class CountingView : public Belgarune::IDungeonView
 {
 public:
-    void placeObject(irr::s32, const MapCoord&, irr::s32, irr::s32, irr::s32) override { ++placements; }
+    void placeFloor(const MapCoord&, Belgarune::FloorCode) override { ++placements; }
+    void placeWall(const MapCoord&, Belgarune::WallType, Belgarune::WallSide) override { ++placements; }
+    void placeBars(const MapCoord&, irr::s32, Belgarune::WallSide, irr::s32) override { ++placements; }
+    void placeObject(Belgarune::PieceKind, const MapCoord&, irr::s32, Belgarune::WallSide, irr::s32) override
+    {
+        ++placements;
+    }
     void refreshMapView() override {}
     void setCameraPose(const vector3df&, const vector3df&) override {}
 
@@ -89,7 +95,7 @@ void runScript(FuzzedDataProvider& input, GameWorld& world)
         {
         case 0:
             world.setCell(MapCoord(input.ConsumeIntegral<irr::s32>(), 0, input.ConsumeIntegral<irr::s32>()),
-                          input.ConsumeIntegral<irr::s32>());
+                          static_cast<Belgarune::FloorCode>(input.ConsumeIntegral<irr::s32>()));
             break;
         case 1:
             world.setWalkable(MapCoord(input.ConsumeIntegralInRange<irr::s32>(-2, 502), 0,
@@ -123,7 +129,8 @@ void runScript(FuzzedDataProvider& input, GameWorld& world)
             world.addRoundCollision(anyPosition(input), input.ConsumeIntegral<irr::s32>());
             break;
         case 8:
-            world.addItem(anyPosition(input), input.ConsumeIntegral<irr::u32>(), input.ConsumeIntegral<irr::u32>());
+            world.addItem(anyPosition(input), input.ConsumeIntegral<irr::u32>(),
+                          static_cast<Belgarune::PieceKind>(input.ConsumeIntegral<irr::s32>()));
             break;
         default:
             if (Belgarune::GameItem* item = world.findItemNear(anyPosition(input)))

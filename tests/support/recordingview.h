@@ -33,15 +33,36 @@ struct CameraPose
 class RecordingView : public Belgarune::IDungeonView
 {
 public:
-    void placeObject(irr::s32 kind, const Belgarune::MapCoord& cell, irr::s32 first, irr::s32 second,
-                     irr::s32 third) override
+    // Recorded as the numbers the data spells them with: kind, cell, then the
+    // look, the side and the id (0 side and -1 id where a piece has none).
+    void placeFloor(const Belgarune::MapCoord& cell, Belgarune::FloorCode code) override
     {
-        placements.push_back({kind, cell.x, cell.z, first, second, third});
+        record(Belgarune::PieceKind::Floor, cell, static_cast<irr::s32>(code), 0, -1);
+    }
+    void placeWall(const Belgarune::MapCoord& cell, Belgarune::WallType type, Belgarune::WallSide side) override
+    {
+        record(Belgarune::PieceKind::Wall, cell, static_cast<irr::s32>(type), static_cast<irr::s32>(side), -1);
+    }
+    void placeBars(const Belgarune::MapCoord& cell, irr::s32 barsType, Belgarune::WallSide side,
+                   irr::s32 id) override
+    {
+        record(Belgarune::PieceKind::Bars, cell, barsType, static_cast<irr::s32>(side), id);
+    }
+    void placeObject(Belgarune::PieceKind kind, const Belgarune::MapCoord& cell, irr::s32 variant,
+                     Belgarune::WallSide facing, irr::s32 id) override
+    {
+        record(kind, cell, variant, static_cast<irr::s32>(facing), id);
     }
     void refreshMapView() override { ++mapRefreshes; }
     void setCameraPose(const irr::core::vector3df& position, const irr::core::vector3df& target) override
     {
         poses.push_back({position, target});
+    }
+
+    void record(Belgarune::PieceKind kind, const Belgarune::MapCoord& cell, irr::s32 look, irr::s32 side,
+                irr::s32 id)
+    {
+        placements.push_back({static_cast<irr::s32>(kind), cell.x, cell.z, look, side, id});
     }
 
     std::vector<Placement> placements;

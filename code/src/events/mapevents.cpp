@@ -9,6 +9,14 @@ const HashedString SetWalkableEvent::kEventType("SetWalkableEvent");
 const HashedString AddRespawnPointEvent::kEventType("AddRespawnPointEvent");
 const HashedString RemoveObjectEvent::kEventType("RemoveObjectEvent");
 
+std::optional<PieceKind> ModifyMapEvent::pieceKind() const
+{
+    const std::optional<PieceKind> kind = toPieceKind(m_kind);
+    if (kind && *kind > PieceKind::Bars)
+        return std::nullopt;
+    return kind;
+}
+
 CreateObjectEvent::CreateObjectEvent(const irr::core::stringw& typeName, irr::u32 objectId, const MapCoord& cell,
                                      irr::s32 a, irr::s32 b)
     : m_typeName(typeName), m_objectId(objectId), m_cell(cell), m_a(a), m_b(b)

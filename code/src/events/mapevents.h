@@ -1,11 +1,15 @@
 #pragma once
 // Events that change the dungeon's grid and its objects.
 
+#include "code/src/world/floorcode.h"
 #include "code/src/world/mapcoord.h"
+#include "code/src/world/piecekind.h"
+#include "code/src/world/wallcodes.h"
 #include "talvoren/ieventdata.h"
 
 #include <irrString.h>
 #include <irrTypes.h>
+#include <optional>
 #include <vector2d.h>
 
 namespace Belgarune
@@ -16,6 +20,14 @@ class ModifyMapEvent : public BaseEventData
 public:
     static const HashedString kEventType;
     const HashedString& getEventType() const override { return kEventType; }
+
+    //! Floor, Wall or Bars; none for any other kind.
+    std::optional<PieceKind> pieceKind() const;
+    //! The value as a floor's code or a wall's type.
+    FloorCode floorCode() const { return static_cast<FloorCode>(m_value); }
+    WallType wallType() const { return static_cast<WallType>(m_value); }
+    //! value2 as a wall's or the bars' side.
+    WallSide side() const { return static_cast<WallSide>(m_value2); }
 
     MapCoord m_cell;
     irr::s32 m_value = 0;
@@ -43,6 +55,9 @@ public:
     CreateObjectEvent(const irr::core::stringw& typeName, irr::u32 objectId, const MapCoord& cell, irr::s32 a,
                       irr::s32 b);
     const HashedString& getEventType() const override { return kEventType; }
+
+    //! a as a placed object's facing (b is its variant).
+    WallSide facing() const { return static_cast<WallSide>(m_a); }
 
     irr::core::stringw m_typeName;
     irr::u32 m_objectId;

@@ -6,7 +6,7 @@ const HashedString AddItemEvent::kEventType("AddItemEvent");
 const HashedString HealEvent::kEventType("HealEvent");
 const HashedString DieEvent::kEventType("DieEvent");
 
-AddItemEvent::AddItemEvent(irr::u32 item) : m_item(item)
+AddItemEvent::AddItemEvent(Item key) : m_item(static_cast<irr::u32>(key))
 {
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // Events about the hero: items, healing and death.
 
+#include "code/src/world/item.h"
 #include "talvoren/ieventdata.h"
 
 #include <irrTypes.h>
+
+#include <optional>
 
 namespace Belgarune
 {
@@ -12,8 +15,11 @@ class AddItemEvent : public BaseEventData
 {
 public:
     static const HashedString kEventType;
-    explicit AddItemEvent(irr::u32 item);
+    explicit AddItemEvent(Item key);
     const HashedString& getEventType() const override { return kEventType; }
+
+    //! None for a number other than 1..3.
+    std::optional<Item> key() const { return toKey(m_item); }
 
     irr::u32 m_item;
 };

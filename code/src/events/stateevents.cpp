@@ -6,11 +6,11 @@ const HashedString SetGameStateEvent::kEventType("SetGameStateEvent");
 const HashedString SetSystemStateEvent::kEventType("SetSystemStateEvent");
 const HashedString NewGameEvent::kEventType("NewGameEvent");
 
-SetGameStateEvent::SetGameStateEvent(irr::u32 state) : m_state(state)
+SetGameStateEvent::SetGameStateEvent(GameState state) : m_state(static_cast<irr::u32>(state))
 {
 }
 
-SetSystemStateEvent::SetSystemStateEvent(irr::u32 state) : m_state(state)
+SetSystemStateEvent::SetSystemStateEvent(SystemState state) : m_state(static_cast<irr::u32>(state))
 {
 }
 } // namespace Belgarune

@@ -1,6 +1,7 @@
 #pragma once
 // Events that switch the dungeon logic's states and start a new game.
 
+#include "code/src/state/gamestates.h"
 #include "talvoren/ieventdata.h"
 
 #include <irrTypes.h>
@@ -12,8 +13,10 @@ class SetGameStateEvent : public BaseEventData
 {
 public:
     static const HashedString kEventType;
-    explicit SetGameStateEvent(irr::u32 state);
+    explicit SetGameStateEvent(GameState state);
     const HashedString& getEventType() const override { return kEventType; }
+
+    GameState state() const { return static_cast<GameState>(m_state); }
 
     irr::u32 m_state;
 };
@@ -23,8 +26,10 @@ class SetSystemStateEvent : public BaseEventData
 {
 public:
     static const HashedString kEventType;
-    explicit SetSystemStateEvent(irr::u32 state);
+    explicit SetSystemStateEvent(SystemState state);
     const HashedString& getEventType() const override { return kEventType; }
+
+    SystemState state() const { return static_cast<SystemState>(m_state); }
 
     irr::u32 m_state;
 };

@@ -2,7 +2,6 @@
 
 #include "code/src/world/gameworld.h"
 #include "code/src/world/idungeonview.h"
-#include "code/src/layout/mapcolors.h"
 #include "code/src/layout/mapimage.h"
 #include "code/src/layout/mappixels.h"
 #include "platform/textfile.h"
@@ -14,14 +13,10 @@ namespace Belgarune
 {
 namespace
 {
-const irr::s32 kFloorPiece = 0;
-const irr::s32 kWallPiece = 1;
-const irr::s32 kNoExtra = -1;
-
-// The floor codes whose cells get a floor piece of the same number.
-bool isPlainFloor(irr::s32 code)
+// The floor codes whose cells get a floor piece of the same code.
+bool isPlainFloor(FloorCode code)
 {
-    return code == 1 || code == 2 || code == 4;
+    return code == FloorCode::Plain || code == FloorCode::Patterned || code == FloorCode::Gloomy;
 }
 
 // A floor neighbour of a wall pixel and the side of its cell facing the wall.
@@ -29,10 +24,11 @@ struct WallNeighbour
 {
     irr::s32 dx;
     irr::s32 dy;
-    irr::s32 side;
+    WallSide side;
 };
 
-const WallNeighbour kWallNeighbours[] = {{0, 1, 1}, {0, -1, 2}, {-1, 0, 3}, {1, 0, 4}};
+const WallNeighbour kWallNeighbours[] = {
+    {0, 1, WallSide::PlusZ}, {0, -1, WallSide::MinusZ}, {-1, 0, WallSide::PlusX}, {1, 0, WallSide::MinusX}};
 
 MapCoord cellOfPixel(irr::s32 x, irr::s32 y)
 {
@@ -41,40 +37,40 @@ MapCoord cellOfPixel(irr::s32 x, irr::s32 y)
 
 void placeFloor(const MapPixels& map, irr::s32 x, irr::s32 y, GameWorld& world, IDungeonView& view)
 {
-    const irr::s32 code = decodeMapColor(map.at(x, y));
+    const FloorCode code = map.floorAt(x, y);
     const MapCoord cell = cellOfPixel(x, y);
     if (isPlainFloor(code))
     {
         world.setCell(cell, code);
-        view.placeObject(kFloorPiece, cell, code, 0, kNoExtra);
+        view.placeFloor(cell, code);
     }
-    else if (code == 3)
+    else if (code == FloorCode::Sealed)
     {
-        world.setCell(cell, 1);
+        world.setCell(cell, FloorCode::Plain);
         world.setWalkable(cell, false);
     }
-    else if (code == 5)
+    else if (code == FloorCode::Dark)
     {
-        const bool besideBlue = decodeMapColor(map.at(x, y + 1)) == 1 || decodeMapColor(map.at(x, y - 1)) == 1;
-        const irr::s32 kind = besideBlue ? 6 : 5;
+        const bool besidePlain = map.floorAt(x, y + 1) == FloorCode::Plain || map.floorAt(x, y - 1) == FloorCode::Plain;
+        const FloorCode kind = besidePlain ? FloorCode::DarkEdge : FloorCode::Dark;
         world.setCell(cell, kind);
-        view.placeObject(kFloorPiece, cell, kind, 0, kNoExtra);
+        view.placeFloor(cell, kind);
     }
 }
 
 void placeWalls(const MapPixels& map, irr::s32 x, irr::s32 y, IDungeonView& view)
 {
-    const irr::s32 wallCode = decodeWallColor(map.at(x, y));
-    if (wallCode == 0)
+    const WallType wall = map.wallAt(x, y);
+    if (wall == WallType::None)
         return;
     for (const WallNeighbour& neighbour : kWallNeighbours)
     {
         const irr::s32 floorX = x + neighbour.dx;
         const irr::s32 floorY = y + neighbour.dy;
         // Row 0 lies outside the grid and holds no floor.
-        if (floorY == 0 || decodeMapColor(map.at(floorX, floorY)) == 0)
+        if (floorY == 0 || map.floorAt(floorX, floorY) == FloorCode::None)
             continue;
-        view.placeObject(kWallPiece, cellOfPixel(floorX, floorY), wallCode, neighbour.side, kNoExtra);
+        view.placeWall(cellOfPixel(floorX, floorY), wall, neighbour.side);
     }
 }
 } // namespace
@@ -88,8 +84,7 @@ irr::s32 buildDungeonLayout(const MapPixels& map, GameWorld& world, IDungeonView
         {
             if (y == 0)
             {
-                const irr::video::SColor color = map.at(x, y);
-                if (decodeMapColor(color) != 0 || decodeWallColor(color) != 0)
+                if (map.floorAt(x, y) != FloorCode::None || map.wallAt(x, y) != WallType::None)
                     ++skipped;
                 continue;
             }

@@ -8,42 +8,45 @@ namespace
 {
 using irr::video::SColor;
 
+template <typename Code>
 struct ColorCode
 {
     SColor color;
-    irr::s32 code;
+    Code code;
 };
 
 // Whole 32-bit values are compared, so alpha must be 255 to match.
-const ColorCode kFloorCodes[] = {
-    {SColor(255, 0, 0, 255), 1},     {SColor(255, 150, 150, 255), 2}, {SColor(255, 0, 255, 0), 3},
-    {SColor(255, 150, 150, 150), 4}, {SColor(255, 100, 100, 100), 5},
+const ColorCode<FloorCode> kFloorCodes[] = {
+    {SColor(255, 0, 0, 255), FloorCode::Plain},     {SColor(255, 150, 150, 255), FloorCode::Patterned},
+    {SColor(255, 0, 255, 0), FloorCode::Sealed},    {SColor(255, 150, 150, 150), FloorCode::Gloomy},
+    {SColor(255, 100, 100, 100), FloorCode::Dark},
 };
 
-const ColorCode kWallCodes[] = {
-    {SColor(255, 255, 255, 255), 1}, {SColor(255, 255, 200, 200), 2}, {SColor(255, 255, 150, 150), 3},
-    {SColor(255, 255, 255, 150), 4}, {SColor(255, 255, 150, 255), 5}, {SColor(255, 150, 255, 150), 6},
-    {SColor(255, 0, 255, 255), 7},
+const ColorCode<WallType> kWallCodes[] = {
+    {SColor(255, 255, 255, 255), WallType::Large},       {SColor(255, 255, 200, 200), WallType::Stone},
+    {SColor(255, 255, 150, 150), WallType::StoneCracked}, {SColor(255, 255, 255, 150), WallType::Creepy},
+    {SColor(255, 255, 150, 255), WallType::Dark},        {SColor(255, 150, 255, 150), WallType::StoneCarved},
+    {SColor(255, 0, 255, 255), WallType::LargeLight},
 };
 
-template <std::size_t Count>
-irr::s32 lookUp(const ColorCode (&table)[Count], const SColor& color)
+template <typename Code, std::size_t Count>
+Code lookUp(const ColorCode<Code> (&table)[Count], const SColor& color)
 {
-    for (const ColorCode& entry : table)
+    for (const ColorCode<Code>& entry : table)
     {
         if (entry.color.color == color.color)
             return entry.code;
     }
-    return 0;
+    return Code::None;
 }
 } // namespace
 
-irr::s32 decodeMapColor(const SColor& color)
+FloorCode decodeMapColor(const SColor& color)
 {
     return lookUp(kFloorCodes, color);
 }
 
-irr::s32 decodeWallColor(const SColor& color)
+WallType decodeWallColor(const SColor& color)
 {
     return lookUp(kWallCodes, color);
 }

@@ -1,5 +1,7 @@
 #include "code/src/layout/mappixels.h"
 
+#include "code/src/layout/mapcolors.h"
+
 #include <IImage.h>
 
 #include <algorithm>
@@ -22,7 +24,7 @@ irr::s32 clipToMap(irr::u32 length)
 MapPixels::MapPixels(irr::s32 width, irr::s32 height)
     : m_width(clipToMap(width)),
       m_height(clipToMap(height)),
-      m_colors(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), 0u)
+      m_codes(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height))
 {
 }
 
@@ -36,16 +38,26 @@ MapPixels::MapPixels(const irr::video::IImage& image)
     }
 }
 
-irr::video::SColor MapPixels::at(irr::s32 x, irr::s32 y) const
+MapPixels::Codes MapPixels::at(irr::s32 x, irr::s32 y) const
 {
     if (!contains(x, y))
-        return irr::video::SColor(0);
-    return irr::video::SColor(m_colors[static_cast<std::size_t>(y) * m_width + x]);
+        return Codes();
+    return m_codes[static_cast<std::size_t>(y) * m_width + x];
+}
+
+FloorCode MapPixels::floorAt(irr::s32 x, irr::s32 y) const
+{
+    return at(x, y).floor;
+}
+
+WallType MapPixels::wallAt(irr::s32 x, irr::s32 y) const
+{
+    return at(x, y).wall;
 }
 
 void MapPixels::set(irr::s32 x, irr::s32 y, const irr::video::SColor& color)
 {
     if (contains(x, y))
-        m_colors[static_cast<std::size_t>(y) * m_width + x] = color.color;
+        m_codes[static_cast<std::size_t>(y) * m_width + x] = {decodeMapColor(color), decodeWallColor(color)};
 }
 } // namespace Belgarune

@@ -80,15 +80,15 @@ void switchLightingOff(irr::scene::ISceneNode* node)
     node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
 }
 
-irr::f32 facingYaw(irr::s32 facing)
+irr::f32 facingYaw(WallSide facing)
 {
     switch (facing)
     {
-    case 2:
+    case WallSide::MinusZ:
         return 180.0f;
-    case 3:
+    case WallSide::PlusX:
         return 90.0f;
-    case 4:
+    case WallSide::MinusX:
         return 270.0f;
     default:
         return 0.0f;

@@ -2,6 +2,8 @@
 // Meshes, textures and materials of the level pieces, all from gamedata/objects/,
 // and the turn of a piece's facing.
 
+#include "code/src/world/wallcodes.h"
+
 #include <irrTypes.h>
 #include <vector3d.h>
 
@@ -50,6 +52,7 @@ void setAllMaterialTypes(irr::scene::ISceneNode* node, irr::s32 type);
 void setMaterialTypeAt(irr::scene::ISceneNode* node, irr::u32 index, irr::s32 type);
 void switchLightingOff(irr::scene::ISceneNode* node);
 
-//! Facings (and wall sides) 1..4 turn to 0, 180, 90 and 270 degrees; others to 0.
-irr::f32 facingYaw(irr::s32 facing);
+//! Facings (and wall sides) PlusZ, MinusZ, PlusX, MinusX turn to 0, 180, 90
+//! and 270 degrees; others to 0.
+irr::f32 facingYaw(WallSide facing);
 } // namespace Belgarune

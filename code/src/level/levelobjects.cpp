@@ -1,4 +1,4 @@
-// Banners, doors and props of the level (object kinds 3 to 19).
+// Banners, doors and props of the level (piece kinds Panel to Platform).
 
 #include "code/src/level/levelmaterial.h"
 #include "code/src/world/mapcoord.h"
@@ -34,11 +34,11 @@ PanelLook panelLook(irr::s32 variant)
     return kLooks[variant];
 }
 
-const char* doorMesh(irr::s32 kind, irr::s32 variant)
+const char* doorMesh(PieceKind kind, irr::s32 variant)
 {
     static const char* const kBlockDoors[7] = {"door1.X",   "door1_2.X", "door1_3.X", "door1_4.X",
                                                "door1_5.X", "door1_6.X", "door1_7.X"};
-    if (kind == 5)
+    if (kind == PieceKind::CellDoor)
         return "door2.X";
     return variant >= 1 && variant <= 7 ? kBlockDoors[variant - 1] : nullptr;
 }
@@ -49,24 +49,24 @@ struct PropLook
     const char* color;
 };
 
-//! Kinds 6..19; null mesh where the variant has none.
-PropLook propLook(irr::s32 kind, irr::s32 variant)
+//! Kinds Pot..Platform; null mesh where the variant has none.
+PropLook propLook(PieceKind kind, irr::s32 variant)
 {
     switch (kind)
     {
-    case 6:
+    case PieceKind::Pot:
         return {"topf1.X", "qv_topf1B_cm.png"};
-    case 7:
+    case PieceKind::Pedestal:
         return {"podest1.X", "QVsaule1B_cm.png"};
-    case 8:
+    case PieceKind::Instrument:
         return {"inst.X", "muschel_uv_b.png"};
-    case 9:
+    case PieceKind::Pillar:
         return {"saule1.X", "QVSaeule_cm.png"};
-    case 10:
+    case PieceKind::Ceiling:
         return {"ceil.X", nullptr};
-    case 11:
+    case PieceKind::Keystone:
         return {"keystone.X", nullptr};
-    case 12:
+    case PieceKind::Grave:
         switch (variant)
         {
         case 1:
@@ -78,19 +78,19 @@ PropLook propLook(irr::s32 kind, irr::s32 variant)
         default:
             return {nullptr, nullptr};
         }
-    case 13:
+    case PieceKind::Map:
         return {"map.X", "QVMapBack2_cm.png"};
-    case 14:
+    case PieceKind::KillsTablet:
         return {"kill1.X", "QVBoden1_cm.png"};
-    case 15:
+    case PieceKind::ViolinKey:
         return {"item_vio.X", "QVBoden1_cm.png"};
-    case 16:
+    case PieceKind::BassKey:
         return {"item_bass.X", "QVBoden1_cm.png"};
-    case 17:
+    case PieceKind::AltoKey:
         return {"item_alt.X", "QVBoden1_cm.png"};
-    case 18:
+    case PieceKind::HealStone:
         return {"hs.X", "qvHealing_cm.png"};
-    case 19:
+    case PieceKind::Platform:
         return {variant == 3 ? "plat2.X" : "plat.X", "Plattform_cm.png"};
     default:
         return {nullptr, nullptr};
@@ -126,14 +126,14 @@ void addLamp(irr::scene::ISceneManager* sceneManager, irr::scene::ISceneNode* ce
 }
 } // namespace
 
-void VisualSpace::placeObject(irr::s32 kind, const MapCoord& cell, irr::s32 variant, irr::s32 facing, irr::s32 id)
+void VisualSpace::placeObject(PieceKind kind, const MapCoord& cell, irr::s32 variant, WallSide facing, irr::s32 id)
 {
     irr::scene::ISceneNode* node = nullptr;
-    if (kind == 3)
+    if (kind == PieceKind::Panel)
         node = createPanel(cell, variant);
-    else if (kind == 4 || kind == 5)
+    else if (kind == PieceKind::BlockDoor || kind == PieceKind::CellDoor)
         node = createDoor(kind, cell, variant, facing);
-    else if (kind >= 6 && kind <= 19)
+    else if (kind >= PieceKind::Pot && kind <= PieceKind::Platform)
         node = createProp(kind, cell, variant, facing);
     if (!node)
         return;
@@ -156,31 +156,31 @@ irr::scene::ISceneNode* VisualSpace::createPanel(const MapCoord& cell, irr::s32 
     return panel;
 }
 
-irr::scene::ISceneNode* VisualSpace::createDoor(irr::s32 kind, const MapCoord& cell, irr::s32 variant,
-                                                irr::s32 facing)
+irr::scene::ISceneNode* VisualSpace::createDoor(PieceKind kind, const MapCoord& cell, irr::s32 variant,
+                                                WallSide facing)
 {
     const char* mesh = doorMesh(kind, variant);
     irr::scene::IMeshSceneNode* door = mesh ? addLevelMesh(m_sceneManager, mesh) : nullptr;
     if (!door)
         return nullptr;
-    setLevelTexture(door, 2, kind == 4 ? "blocktuer1_cm.png" : "tex_gittertuer_cm.png");
+    setLevelTexture(door, 2, kind == PieceKind::BlockDoor ? "blocktuer1_cm.png" : "tex_gittertuer_cm.png");
     irr::core::vector3df position = cellCentre(cell);
     door->setScale(kPieceScale);
     door->setRotation(irr::core::vector3df(0.0f, facingYaw(facing), 0.0f));
     // The cell door hangs off the middle of its cell.
-    if (kind == 5 && facing == 2)
+    if (kind == PieceKind::CellDoor && facing == WallSide::MinusZ)
         position.X += 3.0f;
-    else if (kind == 5 && facing == 3)
+    else if (kind == PieceKind::CellDoor && facing == WallSide::PlusX)
         position += irr::core::vector3df(-2.5f, 0.0f, 2.5f);
     door->setPosition(position);
-    if (kind == 4 && variant != 5)
+    if (kind == PieceKind::BlockDoor && variant != 5)
         setMaterialTypeAt(door, 1, levelMaterialType(m_shaders, "env_alpha"));
     applyLevelMaterial(door, m_shaders, "env");
     return door;
 }
 
-irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& cell, irr::s32 variant,
-                                                irr::s32 facing)
+irr::scene::ISceneNode* VisualSpace::createProp(PieceKind kind, const MapCoord& cell, irr::s32 variant,
+                                                WallSide facing)
 {
     const PropLook look = propLook(kind, variant);
     irr::scene::IMeshSceneNode* prop = look.mesh ? addLevelMesh(m_sceneManager, look.mesh) : nullptr;
@@ -193,18 +193,18 @@ irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& c
 
     switch (kind)
     {
-    case 6:
+    case PieceKind::Pot:
         rotation.Y += 45.0f;
         break;
-    case 8:
+    case PieceKind::Instrument:
         position.Y = 6.0f;
         rotation.X = -90.0f;
         break;
-    case 10:
+    case PieceKind::Ceiling:
         position.Y = 22.0f;
         addLamp(m_sceneManager, prop);
         break;
-    case 11:
+    case PieceKind::Keystone:
         prop->setScale(irr::core::vector3df(0.3f, 0.3f, 0.3f));
         if (variant >= 1 && variant <= 3)
         {
@@ -216,28 +216,28 @@ irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& c
             setFirstMaterialTexture(prop, 2, keystone.color);
         }
         break;
-    case 12:
+    case PieceKind::Grave:
         position.X += 15.0f;
         if (variant == 3)
             position += irr::core::vector3df(-15.0f, 0.0f, 15.0f);
         break;
-    case 13:
+    case PieceKind::Map:
         prop->setMaterialFlag(irr::video::EMF_BACK_FACE_CULLING, false);
         position.Y += 2.0f;
         break;
-    case 14:
+    case PieceKind::KillsTablet:
         position.Y += 16.0f;
         break;
-    case 15:
+    case PieceKind::ViolinKey:
         position.Y = 7.0f;
         rotation.X = -90.0f;
         break;
-    case 16:
+    case PieceKind::BassKey:
         position.Y = 7.0f;
         rotation.X = -90.0f;
         rotation.Y = 270.0f;
         break;
-    case 17:
+    case PieceKind::AltoKey:
         position.Y = 7.0f;
         rotation.Z = 90.0f;
         break;
@@ -245,12 +245,12 @@ irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& c
         break;
     }
 
-    if (kind == 8)
+    if (kind == PieceKind::Instrument)
     {
         if (m_shaders)
             m_shaders->setShader(prop, "shell", 0, true);
     }
-    else if (kind == 12)
+    else if (kind == PieceKind::Grave)
     {
         setAllMaterialTypes(prop, levelMaterialType(m_shaders, "env"));
         const irr::s32 alpha = levelMaterialType(m_shaders, "env_alpha");
@@ -259,7 +259,7 @@ irr::scene::ISceneNode* VisualSpace::createProp(irr::s32 kind, const MapCoord& c
         else
             setMaterialTypeAt(prop, 6, alpha);
     }
-    else if (kind != 10)
+    else if (kind != PieceKind::Ceiling)
     {
         if (m_shaders)
             m_shaders->setShader(prop, "env", 0, true);

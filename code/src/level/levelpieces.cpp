@@ -18,19 +18,19 @@ struct FloorLook
     irr::f32 yaw;
 };
 
-FloorLook floorLook(irr::s32 floorKind)
+FloorLook floorLook(FloorCode code)
 {
-    switch (floorKind)
+    switch (code)
     {
-    case 1:
+    case FloorCode::Plain:
         return {"QVBoden1.png", "QVBoden1_cm.png", 0.0f};
-    case 2:
+    case FloorCode::Patterned:
         return {"QVBoden2.png", "QVBoden2_cm.png", 0.0f};
-    case 4:
+    case FloorCode::Gloomy:
         return {"QVBoden3.png", "QVBoden3_cm.png", 0.0f};
-    case 5:
+    case FloorCode::Dark:
         return {"QVBoden4.png", "QVBoden4_cm.png", 90.0f};
-    case 6:
+    case FloorCode::DarkEdge:
         return {"QVBoden4Uebergang.png", "QVBoden4Uebergang_cm.png", 90.0f};
     default:
         return {nullptr, nullptr, 0.0f};
@@ -46,7 +46,7 @@ struct WallLook
     const char* shader;
 };
 
-//! Wall types 1..7; the rest have no look.
+//! Wall types Large..LargeLight; the rest have no look.
 const WallLook kWallLooks[7] = {
     {"wall1.x", nullptr, "QVWallBig2_cm.png", nullptr, "env"},
     {"wall2.x", nullptr, "QVWall3A2_cm.png", nullptr, "env"},
@@ -57,7 +57,7 @@ const WallLook kWallLooks[7] = {
     {"wall1.x", "QVWallBig2Lightversion.png", "QVWallBig2_cm.png", nullptr, "env"},
 };
 
-//! From the cell's centre to the wall on sides 1..4.
+//! From the cell's centre to the wall on sides PlusZ..MinusX.
 const irr::core::vector3df kWallShifts[4] = {
     irr::core::vector3df(0.0f, 0.0f, 5.0f),
     irr::core::vector3df(0.0f, 0.0f, -5.0f),
@@ -66,24 +66,12 @@ const irr::core::vector3df kWallShifts[4] = {
 };
 } // namespace
 
-void VisualSpace::placePiece(irr::s32 kind, const MapCoord& cell, irr::s32 first, irr::s32 second, irr::s32 third)
-{
-    if (kind == 0)
-        placeFloor(cell, first);
-    else if (kind == 1)
-        placeWall(cell, first, second);
-    else if (kind == 2)
-        placeBars(cell, first, second, third);
-    else if (kind >= 3 && kind <= 19)
-        placeObject(kind, cell, first, second, third);
-}
-
-void VisualSpace::placeFloor(const MapCoord& cell, irr::s32 floorKind)
+void VisualSpace::placeFloor(const MapCoord& cell, FloorCode code)
 {
     irr::core::vector3df position = cellCentre(cell);
     position.Y = -5.0f;
     irr::scene::ISceneNode* floor = m_sceneManager->addCubeSceneNode(10.0f, nullptr, -1, position);
-    const FloorLook look = floorLook(floorKind);
+    const FloorLook look = floorLook(code);
     setLevelTexture(floor, 0, look.surface);
     setLevelTexture(floor, 2, look.color);
     floor->setRotation(irr::core::vector3df(0.0f, look.yaw, 0.0f));
@@ -92,11 +80,12 @@ void VisualSpace::placeFloor(const MapCoord& cell, irr::s32 floorKind)
     addNode(floor);
 }
 
-void VisualSpace::placeWall(const MapCoord& cell, irr::s32 wallType, irr::s32 side)
+void VisualSpace::placeWall(const MapCoord& cell, WallType type, WallSide side)
 {
-    if (wallType < 1 || wallType > 7)
+    const irr::s32 typeNumber = static_cast<irr::s32>(type);
+    if (typeNumber < 1 || typeNumber > 7)
         return;
-    const WallLook& look = kWallLooks[wallType - 1];
+    const WallLook& look = kWallLooks[typeNumber - 1];
     irr::scene::IMeshSceneNode* wall = addLevelMesh(m_sceneManager, look.mesh);
     if (!wall)
         return;
@@ -108,20 +97,21 @@ void VisualSpace::placeWall(const MapCoord& cell, irr::s32 wallType, irr::s32 si
     switchLightingOff(wall);
 
     // The dark walls stand upright in their meshes; the others lie on their backs.
-    const bool upright = wallType == 4 || wallType == 5;
+    const bool upright = type == WallType::Creepy || type == WallType::Dark;
     irr::core::vector3df position = cellCentre(cell);
     position.Y = upright ? 0.0f : 10.0f;
-    if (side >= 1 && side <= 4)
+    const irr::s32 sideNumber = static_cast<irr::s32>(side);
+    if (sideNumber >= 1 && sideNumber <= 4)
     {
         wall->setRotation(irr::core::vector3df(upright ? 0.0f : -90.0f, facingYaw(side), 0.0f));
-        position += kWallShifts[side - 1];
+        position += kWallShifts[sideNumber - 1];
     }
     wall->setPosition(position);
     applyLevelMaterial(wall, m_shaders, look.shader);
     addNode(wall);
 }
 
-void VisualSpace::placeBars(const MapCoord& cell, irr::s32 barsType, irr::s32 side, irr::s32 id)
+void VisualSpace::placeBars(const MapCoord& cell, irr::s32 barsType, WallSide side, irr::s32 id)
 {
     irr::scene::IMeshSceneNode* bars = addLevelMesh(m_sceneManager, barsType == 2 ? "git2.x" : "git1.x");
     if (!bars)
@@ -131,19 +121,19 @@ void VisualSpace::placeBars(const MapCoord& cell, irr::s32 barsType, irr::s32 si
     irr::core::vector3df position = cellCentre(cell);
     switch (side)
     {
-    case 1:
+    case WallSide::PlusZ:
         bars->setRotation(irr::core::vector3df(0.0f, 0.0f, 0.0f));
         position += irr::core::vector3df(-2.5f, 0.0f, -2.5f);
         break;
-    case 2:
+    case WallSide::MinusZ:
         bars->setRotation(irr::core::vector3df(0.0f, 0.0f, 0.0f));
         position += irr::core::vector3df(-2.5f, 0.0f, 2.5f);
         break;
-    case 3:
+    case WallSide::PlusX:
         bars->setRotation(irr::core::vector3df(0.0f, 270.0f, 0.0f));
         position += irr::core::vector3df(2.5f, 0.0f, -2.5f);
         break;
-    case 4:
+    case WallSide::MinusX:
         bars->setRotation(irr::core::vector3df(0.0f, 270.0f, 0.0f));
         position += irr::core::vector3df(-2.5f, 0.0f, -2.5f);
         break;

@@ -2,6 +2,10 @@
 // The level's scene content: its pieces filed in a coarse grid of space cells,
 // of which only those around the viewer are shown, and its objects by id.
 
+#include "code/src/world/floorcode.h"
+#include "code/src/world/piecekind.h"
+#include "code/src/world/wallcodes.h"
+
 #include <irrArray.h>
 #include <irrTypes.h>
 #include <vector2d.h>
@@ -71,16 +75,12 @@ public:
     //! setVisible on every node filed in the cell.
     void setCellVisible(const Cell& cell, bool visible);
 
-    //! The dungeon view's placement by kind: 0 floor (first = floor kind),
-    //! 1 wall (first = type, second = side), 2 bars (type, side, id), 3..19
-    //! objects (variant, facing, id); any other kind places nothing.
-    void placePiece(irr::s32 kind, const MapCoord& cell, irr::s32 first, irr::s32 second, irr::s32 third);
     //! Level pieces. Each creates its node through the scene manager and files it.
-    void placeFloor(const MapCoord& cell, irr::s32 floorKind);
-    void placeWall(const MapCoord& cell, irr::s32 wallType, irr::s32 side);
-    void placeBars(const MapCoord& cell, irr::s32 barsType, irr::s32 side, irr::s32 id);
-    //! Kinds 3..19 (banners, doors and props); other kinds create nothing.
-    void placeObject(irr::s32 kind, const MapCoord& cell, irr::s32 variant, irr::s32 facing, irr::s32 id);
+    void placeFloor(const MapCoord& cell, FloorCode code);
+    void placeWall(const MapCoord& cell, WallType type, WallSide side);
+    void placeBars(const MapCoord& cell, irr::s32 barsType, WallSide side, irr::s32 id);
+    //! Kinds Panel..Platform (banners, doors and props); other kinds create nothing.
+    void placeObject(PieceKind kind, const MapCoord& cell, irr::s32 variant, WallSide facing, irr::s32 id);
 
     const irr::core::array<irr::scene::ISceneNode*>& getObjects() const { return m_objects; }
     const irr::core::array<irr::scene::ISceneNode*>& getCell(const Cell& cell) const;
@@ -89,8 +89,8 @@ public:
 
 private:
     irr::scene::ISceneNode* createPanel(const MapCoord& cell, irr::s32 variant);
-    irr::scene::ISceneNode* createDoor(irr::s32 kind, const MapCoord& cell, irr::s32 variant, irr::s32 facing);
-    irr::scene::ISceneNode* createProp(irr::s32 kind, const MapCoord& cell, irr::s32 variant, irr::s32 facing);
+    irr::scene::ISceneNode* createDoor(PieceKind kind, const MapCoord& cell, irr::s32 variant, WallSide facing);
+    irr::scene::ISceneNode* createProp(PieceKind kind, const MapCoord& cell, irr::s32 variant, WallSide facing);
 
     irr::core::array<irr::scene::ISceneNode*> m_objects;
     irr::core::array<VisualEffect*> m_effects;

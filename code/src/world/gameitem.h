@@ -1,6 +1,8 @@
 #pragma once
 // An item lying in the dungeon that the player can pick up.
 
+#include "code/src/world/piecekind.h"
+
 #include <irrTypes.h>
 #include <vector3d.h>
 
@@ -11,7 +13,7 @@ struct GameItem
     irr::core::vector3df position;
     //! The object id that created it.
     irr::u32 id = 0;
-    //! Object kind: 8 instrument, 13 map, 15 to 17 the three keys.
-    irr::u32 kind = 0;
+    //! Instrument, Map or one of the three keys.
+    PieceKind kind = PieceKind::Instrument;
 };
 } // namespace Belgarune

@@ -69,14 +69,14 @@ bool GameWorld::isStoredCell(const MapCoord& cell)
     return cell.x >= 0 && cell.x < kGridSize && cell.z >= 0 && cell.z < kGridSize;
 }
 
-void GameWorld::setCell(const MapCoord& cell, irr::s32 value)
+void GameWorld::setCell(const MapCoord& cell, FloorCode code)
 {
     if (!isStoredCell(cell))
     {
         Talvoren::logError(L"WORLD: setCell outside the grid at %p, ignored", cellText(cell));
         return;
     }
-    m_cells[cell.x][cell.z].kind = value;
+    m_cells[cell.x][cell.z].kind = code;
     m_cells[cell.x][cell.z].walkable = 1;
 }
 
@@ -94,7 +94,7 @@ irr::s32 GameWorld::getCellValue(irr::s32 x, irr::s32 z) const
 {
     if (!isQueriedCell(x, z))
         return -1;
-    return m_cells[x][z].kind;
+    return static_cast<irr::s32>(m_cells[x][z].kind);
 }
 
 irr::s32 GameWorld::isWalkable(irr::s32 x, irr::s32 z) const
@@ -220,7 +220,7 @@ void GameWorld::updateActors(IDungeonView* view)
         m_actors[k]->update(this, view);
 }
 
-void GameWorld::addItem(const vector3df& pos, irr::u32 id, irr::u32 kind)
+void GameWorld::addItem(const vector3df& pos, irr::u32 id, PieceKind kind)
 {
     auto item = std::make_unique<GameItem>();
     item->position = pos;

@@ -2,7 +2,9 @@
 // The dungeon's model: a grid of 500 x 500 cells with its actors, items and
 // circular obstacles, and the collision and line-of-sight queries on it.
 
+#include "code/src/world/floorcode.h"
 #include "code/src/world/mapcoord.h"
+#include "code/src/world/piecekind.h"
 #include "code/src/world/roundcollision.h"
 #include "code/src/world/worldcell.h"
 
@@ -35,7 +37,7 @@ public:
 
     // Grid. Setters take x as the first and z as the second index and ignore
     // (with an error) cells outside 0..499; queries outside 1..499 give -1.
-    void setCell(const MapCoord& cell, irr::s32 value);
+    void setCell(const MapCoord& cell, FloorCode code);
     void setWalkable(const MapCoord& cell, bool walkable);
     irr::s32 getCellValue(irr::s32 x, irr::s32 z) const;
     irr::s32 isWalkable(irr::s32 x, irr::s32 z) const;
@@ -64,7 +66,7 @@ public:
     void updateActors(IDungeonView* view);
 
     // Items and obstacles.
-    void addItem(const irr::core::vector3df& pos, irr::u32 id, irr::u32 kind);
+    void addItem(const irr::core::vector3df& pos, irr::u32 id, PieceKind kind);
     //! Deletes the item; the others keep their order.
     void removeItem(GameItem* item);
     //! The first item closer than 13 units, or null.

@@ -1,6 +1,10 @@
 #pragma once
 // What the world, the map reader and the actors ask of the dungeon view.
 
+#include "code/src/world/floorcode.h"
+#include "code/src/world/piecekind.h"
+#include "code/src/world/wallcodes.h"
+
 #include <irrTypes.h>
 #include <vector3d.h>
 
@@ -14,10 +18,14 @@ class IDungeonView
 public:
     virtual ~IDungeonView() = default;
 
-    //! Builds a level piece on a cell: kind 0 floor (first = floor code),
-    //! 1 wall (first = wall code, second = side 1..4), 2 bars, 3..19 objects.
-    virtual void placeObject(irr::s32 kind, const MapCoord& cell, irr::s32 first, irr::s32 second,
-                             irr::s32 third) = 0;
+    // Level pieces on a cell.
+    virtual void placeFloor(const MapCoord& cell, FloorCode code) = 0;
+    virtual void placeWall(const MapCoord& cell, WallType type, WallSide side) = 0;
+    //! Bars type 2 or any other; listed under the id.
+    virtual void placeBars(const MapCoord& cell, irr::s32 barsType, WallSide side, irr::s32 id) = 0;
+    //! Kinds Panel..Platform, with the look's variant; other kinds place nothing.
+    virtual void placeObject(PieceKind kind, const MapCoord& cell, irr::s32 variant, WallSide facing,
+                             irr::s32 id) = 0;
     //! Lets the map view rebuild its picture from the grid.
     virtual void refreshMapView() = 0;
     //! Places the player camera and the sound listener.

@@ -1,14 +1,15 @@
 #pragma once
 // One cell of the world grid.
 
+#include "code/src/world/floorcode.h"
+
 #include <irrTypes.h>
 
 namespace Belgarune
 {
 struct WorldCell
 {
-    //! Floor kind code of the map (0 = nothing).
-    irr::s32 kind = 0;
+    FloorCode kind = FloorCode::None;
     //! 1 = free, anything else = blocked.
     irr::s32 walkable = 0;
 };

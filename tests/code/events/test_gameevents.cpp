@@ -5,6 +5,7 @@
 
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -58,15 +59,15 @@ std::vector<std::unique_ptr<IEventData>> oneOfEach()
     events.push_back(std::make_unique<StartScriptEvent>(L"a.omx"));
     events.push_back(std::make_unique<PlaceObjectEvent>());
     events.push_back(std::make_unique<CreateObjectEvent>(L"POT", 1, MapCoord(), 0, 0));
-    events.push_back(std::make_unique<SetGameStateEvent>(0));
+    events.push_back(std::make_unique<SetGameStateEvent>(GameState::Gameplay));
     events.push_back(std::make_unique<SetWalkableEvent>(vector2d<irr::s32>(), true));
     events.push_back(std::make_unique<CreateVisualEffectEvent>(2, vector3df()));
-    events.push_back(std::make_unique<SetSystemStateEvent>(1));
+    events.push_back(std::make_unique<SetSystemStateEvent>(SystemState::Menue));
     events.push_back(std::make_unique<CreateScriptTriggerEvent>(1, 1, L""));
     events.push_back(std::make_unique<CreateTriggerConditionEvent>());
     events.push_back(std::make_unique<SongPlayedEvent>(1));
     events.push_back(std::make_unique<NewGameEvent>());
-    events.push_back(std::make_unique<AddItemEvent>(1));
+    events.push_back(std::make_unique<AddItemEvent>(Item::ViolinKey));
     events.push_back(std::make_unique<AddRespawnPointEvent>(vector2d<irr::s32>(), 3));
     events.push_back(std::make_unique<RemoveObjectEvent>(4));
     events.push_back(std::make_unique<ShakeScreenEvent>(1.0f, 5));
@@ -161,13 +162,44 @@ TEST(GameEventTypesTest, ConstructorsFillTheirFields)
     EXPECT_EQ(ResetTriggerEvent(5, 9).m_triggerId, 5u);
     EXPECT_EQ(StartScriptEvent(L"gamedata/scripts/kill1.omx").m_path,
               irr::core::stringw(L"gamedata/scripts/kill1.omx"));
-    EXPECT_EQ(SetSystemStateEvent(2).m_state, 2u);
-    EXPECT_EQ(SetGameStateEvent(1).m_state, 1u);
-    EXPECT_EQ(AddItemEvent(3).m_item, 3u);
+    EXPECT_EQ(SetSystemStateEvent(SystemState::Game).m_state, 2u);
+    EXPECT_EQ(SetGameStateEvent(GameState::Sequence).m_state, 1u);
+    EXPECT_EQ(AddItemEvent(Item::AltoKey).m_item, 3u);
     EXPECT_EQ(RemoveObjectEvent(44).m_objectId, 44u);
     EXPECT_EQ(HealEvent(1).m_amount, 1u);
     EXPECT_EQ(DieEvent(1).m_actorId, 1u);
     EXPECT_EQ(GotSongEvent(10).m_songId, 10u);
+}
+
+TEST(GameEventTypesTest, MapChangesKnowOnlyFloorsWallsAndBars)
+{
+    const struct
+    {
+        irr::s32 kind;
+        std::optional<PieceKind> piece;
+    } cases[] = {{0, PieceKind::Floor}, {1, PieceKind::Wall}, {2, PieceKind::Bars}, {3, std::nullopt},
+                 {19, std::nullopt},    {-1, std::nullopt}};
+    for (const auto& c : cases)
+    {
+        ModifyMapEvent event;
+        event.m_kind = c.kind;
+        EXPECT_EQ(event.pieceKind(), c.piece) << "kind " << c.kind;
+    }
+}
+
+TEST(GameEventTypesTest, OnlyTheThreeKeysAreItemsToAdd)
+{
+    AddItemEvent event(Item::ViolinKey);
+    const struct
+    {
+        irr::u32 item;
+        std::optional<Item> key;
+    } cases[] = {{1, Item::ViolinKey}, {2, Item::BassKey}, {3, Item::AltoKey}, {0, std::nullopt}, {4, std::nullopt}};
+    for (const auto& c : cases)
+    {
+        event.m_item = c.item;
+        EXPECT_EQ(event.key(), c.key) << "item " << c.item;
+    }
 }
 
 TEST(GameEventTypesTest, CopiesOwnTheirTexts)

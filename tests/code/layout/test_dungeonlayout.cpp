@@ -19,7 +19,9 @@
 #include <utility>
 #include <vector>
 
+using Belgarune::FloorCode;
 using Belgarune::GameWorld;
+using Belgarune::WallType;
 using irr::video::SColor;
 using testsupport::Placement;
 using testsupport::RecordingView;
@@ -36,14 +38,14 @@ const SColor kWhite(255, 255, 255, 255);
 
 TEST(MapColorTest, FloorAndWallTablesMatchOnlyOpaqueColours)
 {
-    EXPECT_EQ(Belgarune::decodeMapColor(kBlue), 1);
-    EXPECT_EQ(Belgarune::decodeMapColor(kLilac), 2);
-    EXPECT_EQ(Belgarune::decodeMapColor(kGreen), 3);
-    EXPECT_EQ(Belgarune::decodeMapColor(kGrey), 4);
-    EXPECT_EQ(Belgarune::decodeMapColor(kDarkGrey), 5);
-    EXPECT_EQ(Belgarune::decodeMapColor(SColor(254, 0, 0, 255)), 0);
-    EXPECT_EQ(Belgarune::decodeMapColor(SColor(255, 0, 0, 254)), 0);
-    EXPECT_EQ(Belgarune::decodeMapColor(kNothing), 0);
+    EXPECT_EQ(Belgarune::decodeMapColor(kBlue), FloorCode::Plain);
+    EXPECT_EQ(Belgarune::decodeMapColor(kLilac), FloorCode::Patterned);
+    EXPECT_EQ(Belgarune::decodeMapColor(kGreen), FloorCode::Sealed);
+    EXPECT_EQ(Belgarune::decodeMapColor(kGrey), FloorCode::Gloomy);
+    EXPECT_EQ(Belgarune::decodeMapColor(kDarkGrey), FloorCode::Dark);
+    EXPECT_EQ(Belgarune::decodeMapColor(SColor(254, 0, 0, 255)), FloorCode::None);
+    EXPECT_EQ(Belgarune::decodeMapColor(SColor(255, 0, 0, 254)), FloorCode::None);
+    EXPECT_EQ(Belgarune::decodeMapColor(kNothing), FloorCode::None);
 
     const std::vector<SColor> walls = {kWhite,
                                        SColor(255, 255, 200, 200),
@@ -54,14 +56,14 @@ TEST(MapColorTest, FloorAndWallTablesMatchOnlyOpaqueColours)
                                        SColor(255, 0, 255, 255)};
     for (std::size_t k = 0; k < walls.size(); ++k)
     {
-        EXPECT_EQ(Belgarune::decodeWallColor(walls[k]), static_cast<irr::s32>(k + 1));
-        EXPECT_EQ(Belgarune::decodeMapColor(walls[k]), 0);
+        EXPECT_EQ(static_cast<std::size_t>(Belgarune::decodeWallColor(walls[k])), k + 1);
+        EXPECT_EQ(Belgarune::decodeMapColor(walls[k]), FloorCode::None);
         SColor translucent = walls[k];
         translucent.setAlpha(254);
-        EXPECT_EQ(Belgarune::decodeWallColor(translucent), 0);
+        EXPECT_EQ(Belgarune::decodeWallColor(translucent), WallType::None);
     }
     for (const SColor& floor : {kBlue, kLilac, kGreen, kGrey, kDarkGrey})
-        EXPECT_EQ(Belgarune::decodeWallColor(floor), 0);
+        EXPECT_EQ(Belgarune::decodeWallColor(floor), WallType::None);
 }
 
 TEST(MapColorTest, GridToWorldTurnsTheMapUpsideDown)
@@ -260,7 +262,7 @@ TEST_F(DungeonLayoutTest, MissingOrBrokenFileLeavesTheDungeonClosed)
             ASSERT_EQ(m_world->isWalkable(i, j), 0);
 }
 
-TEST(MapPixelsTest, ReadsNoColourOutsideAndClipsToTheGrid)
+TEST(MapPixelsTest, CodesNothingOutsideAndClipsToTheGrid)
 {
     Belgarune::MapPixels pixels(900, -4);
     EXPECT_EQ(pixels.getWidth(), 500);
@@ -268,12 +270,17 @@ TEST(MapPixelsTest, ReadsNoColourOutsideAndClipsToTheGrid)
 
     Belgarune::MapPixels small(2, 2);
     small.set(1, 1, kBlue);
+    small.set(1, 0, kWhite);
     small.set(2, 1, kBlue);
     small.set(-1, 0, kBlue);
-    EXPECT_EQ(small.at(1, 1).color, kBlue.color);
-    EXPECT_EQ(small.at(0, 0).color, 0u);
-    EXPECT_EQ(small.at(2, 1).color, 0u);
-    EXPECT_EQ(small.at(-1, 0).color, 0u);
-    EXPECT_EQ(small.at(std::numeric_limits<irr::s32>::max(), std::numeric_limits<irr::s32>::min()).color, 0u);
+    EXPECT_EQ(small.floorAt(1, 1), FloorCode::Plain);
+    EXPECT_EQ(small.wallAt(1, 1), WallType::None);
+    EXPECT_EQ(small.wallAt(1, 0), WallType::Large);
+    EXPECT_EQ(small.floorAt(1, 0), FloorCode::None);
+    EXPECT_EQ(small.floorAt(0, 0), FloorCode::None);
+    EXPECT_EQ(small.floorAt(2, 1), FloorCode::None);
+    EXPECT_EQ(small.floorAt(-1, 0), FloorCode::None);
+    EXPECT_EQ(small.floorAt(std::numeric_limits<irr::s32>::max(), std::numeric_limits<irr::s32>::min()),
+              FloorCode::None);
 }
 } // namespace

@@ -13,7 +13,11 @@
 #include <cstdio>
 
 using Belgarune::MapCoord;
+using Belgarune::FloorCode;
+using Belgarune::PieceKind;
 using Belgarune::VisualSpace;
+using Belgarune::WallSide;
+using Belgarune::WallType;
 using irr::core::vector3df;
 
 namespace
@@ -80,7 +84,7 @@ protected:
 
 TEST_F(PlacementTest, FloorIsAnUnlitCubeWithItsTexturesFiledButNotListed)
 {
-    m_space.placeFloor(kCell, 1);
+    m_space.placeFloor(kCell, FloorCode::Plain);
     irr::scene::ISceneNode* floor = lastPlaced();
     ASSERT_NE(floor, nullptr);
     EXPECT_EQ(floor->getType(), irr::scene::ESNT_CUBE);
@@ -103,26 +107,26 @@ TEST_F(PlacementTest, FloorKindsChooseTexturesAndTurn)
 {
     struct Case
     {
-        irr::s32 kind;
+        FloorCode kind;
         const char* surface;
         const char* color;
         irr::f32 yaw;
     };
-    const Case cases[] = {{1, "QVBoden1.png", "QVBoden1_cm.png", 0.0f},
-                          {2, "QVBoden2.png", "QVBoden2_cm.png", 0.0f},
-                          {4, "QVBoden3.png", "QVBoden3_cm.png", 0.0f},
-                          {5, "QVBoden4.png", "QVBoden4_cm.png", 90.0f},
-                          {6, "QVBoden4Uebergang.png", "QVBoden4Uebergang_cm.png", 90.0f}};
+    const Case cases[] = {{FloorCode::Plain, "QVBoden1.png", "QVBoden1_cm.png", 0.0f},
+                          {FloorCode::Patterned, "QVBoden2.png", "QVBoden2_cm.png", 0.0f},
+                          {FloorCode::Gloomy, "QVBoden3.png", "QVBoden3_cm.png", 0.0f},
+                          {FloorCode::Dark, "QVBoden4.png", "QVBoden4_cm.png", 90.0f},
+                          {FloorCode::DarkEdge, "QVBoden4Uebergang.png", "QVBoden4Uebergang_cm.png", 90.0f}};
     for (const Case& c : cases)
     {
-        SCOPED_TRACE(testing::Message() << "floor kind " << c.kind);
+        SCOPED_TRACE(testing::Message() << "floor kind " << static_cast<int>(c.kind));
         m_space.placeFloor(kCell, c.kind);
         EXPECT_EQ(textureName(lastPlaced(), 0), c.surface);
         EXPECT_EQ(textureName(lastPlaced(), 2), c.color);
         expectNear(lastPlaced()->getRotation(), vector3df(0.0f, c.yaw, 0.0f));
     }
     // Kind 3 has no textures of its own: only the fog layer.
-    m_space.placeFloor(kCell, 3);
+    m_space.placeFloor(kCell, FloorCode::Sealed);
     EXPECT_EQ(textureName(lastPlaced(), 0), "");
     EXPECT_EQ(textureName(lastPlaced(), 1), "fog.jpg");
     EXPECT_EQ(textureName(lastPlaced(), 2), "");
@@ -132,25 +136,28 @@ TEST_F(PlacementTest, WallsStandOnTheCellEdgeOfTheirSide)
 {
     struct Case
     {
-        irr::s32 type;
-        irr::s32 side;
+        WallType type;
+        WallSide side;
         vector3df position;
         vector3df rotation;
     };
     const Case cases[] = {
-        {1, 4, vector3df(115.0f, 10.0f, 3000.0f), vector3df(-90.0f, 270.0f, 0.0f)},
-        {4, 4, vector3df(115.0f, 0.0f, 3000.0f), vector3df(0.0f, 270.0f, 0.0f)},
-        {2, 1, vector3df(120.0f, 10.0f, 3005.0f), vector3df(-90.0f, 0.0f, 0.0f)},
-        {5, 2, vector3df(120.0f, 0.0f, 2995.0f), vector3df(0.0f, 180.0f, 0.0f)},
-        {7, 3, vector3df(125.0f, 10.0f, 3000.0f), vector3df(-90.0f, 90.0f, 0.0f)},
+        {WallType::Large, WallSide::MinusX, vector3df(115.0f, 10.0f, 3000.0f), vector3df(-90.0f, 270.0f, 0.0f)},
+        {WallType::Creepy, WallSide::MinusX, vector3df(115.0f, 0.0f, 3000.0f), vector3df(0.0f, 270.0f, 0.0f)},
+        {WallType::Stone, WallSide::PlusZ, vector3df(120.0f, 10.0f, 3005.0f), vector3df(-90.0f, 0.0f, 0.0f)},
+        {WallType::Dark, WallSide::MinusZ, vector3df(120.0f, 0.0f, 2995.0f), vector3df(0.0f, 180.0f, 0.0f)},
+        {WallType::LargeLight, WallSide::PlusX, vector3df(125.0f, 10.0f, 3000.0f),
+         vector3df(-90.0f, 90.0f, 0.0f)},
         // An unknown side leaves the panel lying at the centre, even for the upright types.
-        {5, 9, vector3df(120.0f, 0.0f, 3000.0f), vector3df(-90.0f, 0.0f, 0.0f)},
+        {WallType::Dark, static_cast<WallSide>(9), vector3df(120.0f, 0.0f, 3000.0f),
+         vector3df(-90.0f, 0.0f, 0.0f)},
     };
     for (const Case& c : cases)
     {
         m_space.placeWall(kCell, c.type, c.side);
         irr::scene::ISceneNode* wall = lastPlaced();
-        SCOPED_TRACE(testing::Message() << "type " << c.type << " side " << c.side);
+        SCOPED_TRACE(testing::Message() << "type " << static_cast<int>(c.type) << " side "
+                                          << static_cast<int>(c.side));
         expectNear(wall->getPosition(), c.position);
         expectNear(wall->getRotation(), c.rotation);
         expectNear(wall->getScale(), vector3df(0.2f, 0.2f, 0.2f));
@@ -161,19 +168,19 @@ TEST_F(PlacementTest, WallsStandOnTheCellEdgeOfTheirSide)
 
 TEST_F(PlacementTest, WallTypesChooseMeshTexturesAndShader)
 {
-    m_space.placeWall(kCell, 1, 1);
+    m_space.placeWall(kCell, WallType::Large, WallSide::PlusZ);
     irr::scene::ISceneNode* plain = lastPlaced();
     EXPECT_EQ(textureName(plain, 0), "stone1.png"); // the mesh's own
     EXPECT_EQ(textureName(plain, 2), "QVWallBig2_cm.png");
     EXPECT_EQ(textureName(plain, 3), "");
     EXPECT_TRUE(remembered("env", plain));
 
-    m_space.placeWall(kCell, 3, 1);
+    m_space.placeWall(kCell, WallType::StoneCracked, WallSide::PlusZ);
     EXPECT_EQ(textureName(lastPlaced(), 0), "QVWall5.png");
-    m_space.placeWall(kCell, 6, 1);
+    m_space.placeWall(kCell, WallType::StoneCarved, WallSide::PlusZ);
     EXPECT_EQ(textureName(lastPlaced(), 0), "QVWall7.png");
 
-    m_space.placeWall(kCell, 4, 1);
+    m_space.placeWall(kCell, WallType::Creepy, WallSide::PlusZ);
     irr::scene::ISceneNode* creepy = lastPlaced();
     EXPECT_EQ(textureName(creepy, 0), "stone3.png");
     EXPECT_EQ(textureName(creepy, 2), "QVWall4CreepyEdition.png");
@@ -181,7 +188,7 @@ TEST_F(PlacementTest, WallTypesChooseMeshTexturesAndShader)
     EXPECT_TRUE(remembered("env_dark", creepy));
     EXPECT_FALSE(remembered("env", creepy));
 
-    m_space.placeWall(kCell, 5, 1);
+    m_space.placeWall(kCell, WallType::Dark, WallSide::PlusZ);
     EXPECT_EQ(textureName(lastPlaced(), 0), "stone4.png");
     EXPECT_EQ(textureName(lastPlaced(), 3), "QVWall6_2.png");
 }
@@ -191,29 +198,29 @@ TEST_F(PlacementTest, WallTypesAndBarsTypesChooseTheirMeshes)
     const char* const wallMeshes[7] = {"wall1.x", "wall2.x", "wall2.x", "wall3.x", "wall4.x", "wall2.x", "wall1.x"};
     for (irr::s32 type = 1; type <= 7; ++type)
     {
-        m_space.placeWall(kCell, type, 1);
+        m_space.placeWall(kCell, static_cast<WallType>(type), WallSide::PlusZ);
         EXPECT_EQ(meshName(lastPlaced()), wallMeshes[type - 1]) << "wall type " << type;
     }
-    m_space.placeBars(kCell, 2, 1, 1);
+    m_space.placeBars(kCell, 2, WallSide::PlusZ, 1);
     EXPECT_EQ(meshName(lastPlaced()), "git2.x");
-    m_space.placeBars(kCell, 3, 1, 2);
+    m_space.placeBars(kCell, 3, WallSide::PlusZ, 2);
     EXPECT_EQ(meshName(lastPlaced()), "git1.x");
 }
 
 TEST_F(PlacementTest, UnknownWallTypesAndMissingMeshesPlaceNothing)
 {
     const size_t before = nodeCount();
-    m_space.placeWall(kCell, 0, 1);
-    m_space.placeWall(kCell, 8, 1);
+    m_space.placeWall(kCell, WallType::None, WallSide::PlusZ);
+    m_space.placeWall(kCell, static_cast<WallType>(8), WallSide::PlusZ);
     std::remove("gamedata/objects/wall2.x");
-    m_space.placeWall(kCell, 2, 1);
+    m_space.placeWall(kCell, WallType::Stone, WallSide::PlusZ);
     EXPECT_EQ(nodeCount(), before);
     EXPECT_EQ(m_space.getCell(VisualSpace::Cell(1, 30)).size(), 0u);
 }
 
 TEST_F(PlacementTest, BarsAreListedByIdAndSidesOneAndFourDifferOnlyInTurn)
 {
-    m_space.placeBars(kCell, 2, 3, 41);
+    m_space.placeBars(kCell, 2, WallSide::PlusX, 41);
     irr::scene::ISceneNode* bars = lastPlaced();
     expectNear(bars->getPosition(), vector3df(122.5f, 0.0f, 2997.5f));
     expectNear(bars->getRotation(), vector3df(0.0f, 270.0f, 0.0f));
@@ -222,19 +229,19 @@ TEST_F(PlacementTest, BarsAreListedByIdAndSidesOneAndFourDifferOnlyInTurn)
     EXPECT_TRUE(bars->getMaterial(0).Lighting); // bars keep their lighting flag
     EXPECT_EQ(m_space.getCell(VisualSpace::Cell(1, 29))[0], bars);
 
-    m_space.placeBars(kCell, 1, 1, 42);
+    m_space.placeBars(kCell, 1, WallSide::PlusZ, 42);
     irr::scene::ISceneNode* side1 = lastPlaced();
-    m_space.placeBars(kCell, 1, 4, 43);
+    m_space.placeBars(kCell, 1, WallSide::MinusX, 43);
     irr::scene::ISceneNode* side4 = lastPlaced();
     expectNear(side1->getPosition(), side4->getPosition());
     expectNear(side1->getRotation(), vector3df(0.0f, 0.0f, 0.0f));
     expectNear(side4->getRotation(), vector3df(0.0f, 270.0f, 0.0f));
 
-    m_space.placeBars(kCell, 1, 2, 45);
+    m_space.placeBars(kCell, 1, WallSide::MinusZ, 45);
     expectNear(lastPlaced()->getPosition(), vector3df(117.5f, 0.0f, 3002.5f));
     expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 0.0f, 0.0f));
 
-    m_space.placeBars(kCell, 1, 0, 44);
+    m_space.placeBars(kCell, 1, WallSide::None, 44);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 0.0f, 3000.0f));
     expectNear(lastPlaced()->getRotation(), vector3df(-90.0f, 0.0f, 270.0f));
 
@@ -244,7 +251,7 @@ TEST_F(PlacementTest, BarsAreListedByIdAndSidesOneAndFourDifferOnlyInTurn)
 
 TEST_F(PlacementTest, PanelsAreCubesThatNeverTurn)
 {
-    m_space.placeObject(3, kCell, 5, 3, -1);
+    m_space.placeObject(PieceKind::Panel, kCell, 5, WallSide::PlusX, -1);
     irr::scene::ISceneNode* panel = lastPlaced();
     EXPECT_EQ(panel->getType(), irr::scene::ESNT_CUBE);
     expectNear(panel->getPosition(), vector3df(120.0f, 7.0f, 3000.0f));
@@ -254,9 +261,9 @@ TEST_F(PlacementTest, PanelsAreCubesThatNeverTurn)
     EXPECT_EQ(textureName(panel, 2), "QVPuzzle2A_cm.png");
     EXPECT_TRUE(remembered("env_alpha", panel));
 
-    m_space.placeObject(3, kCell, 9, 1, -1);
+    m_space.placeObject(PieceKind::Panel, kCell, 9, WallSide::PlusZ, -1);
     expectNear(lastPlaced()->getScale(), vector3df(1.1f, 1.0f, 1.1f));
-    m_space.placeObject(3, kCell, 42, 2, -1);
+    m_space.placeObject(PieceKind::Panel, kCell, 42, WallSide::MinusZ, -1);
     expectNear(lastPlaced()->getScale(), vector3df(0.9f, 1.0f, 1.1f));
     EXPECT_EQ(textureName(lastPlaced(), 0), "");
 
@@ -279,7 +286,7 @@ TEST_F(PlacementTest, EveryPanelVariantTakesItsTextures)
     for (irr::s32 variant = 0; variant <= 10; ++variant)
     {
         SCOPED_TRACE(testing::Message() << "variant " << variant);
-        m_space.placeObject(3, kCell, variant, 1, -1);
+        m_space.placeObject(PieceKind::Panel, kCell, variant, WallSide::PlusZ, -1);
         EXPECT_EQ(textureName(lastPlaced(), 0), looks[variant][0]);
         EXPECT_EQ(textureName(lastPlaced(), 2), looks[variant][1]);
         expectNear(lastPlaced()->getScale(), vector3df(widths[variant], 1.0f, 1.1f));
@@ -290,31 +297,44 @@ TEST_F(PlacementTest, EveryObjectKindAndVariantTakesItsMeshAndColourTexture)
 {
     struct Case
     {
-        irr::s32 kind;
+        PieceKind kind;
         irr::s32 variant;
         const char* mesh;
         const char* color;
     };
     const Case cases[] = {
-        {4, 1, "door1.X", "blocktuer1_cm.png"},      {4, 2, "door1_2.X", "blocktuer1_cm.png"},
-        {4, 3, "door1_3.X", "blocktuer1_cm.png"},    {4, 4, "door1_4.X", "blocktuer1_cm.png"},
-        {4, 5, "door1_5.X", "blocktuer1_cm.png"},    {4, 6, "door1_6.X", "blocktuer1_cm.png"},
-        {4, 7, "door1_7.X", "blocktuer1_cm.png"},    {5, 9, "door2.X", "tex_gittertuer_cm.png"},
-        {6, 0, "topf1.X", "qv_topf1B_cm.png"},       {7, 0, "podest1.X", "QVsaule1B_cm.png"},
-        {8, 0, "inst.X", "muschel_uv_b.png"},        {9, 0, "saule1.X", "QVSaeule_cm.png"},
-        {10, 0, "ceil.X", ""},                       {11, 2, "keystone.X", "QVKeystone2A_cm.png"},
-        {11, 3, "keystone.X", "QVKeystone3A_cm.png"}, {12, 1, "grave_1.X", "QVGraveQueen_cm.png"},
-        {12, 2, "grave_2.X", "QVGraveChild_cm.png"}, {12, 3, "grave_3.X", "GraveUnknown_cm.png"},
-        {13, 0, "map.X", "QVMapBack2_cm.png"},       {14, 0, "kill1.X", "QVBoden1_cm.png"},
-        {15, 0, "item_vio.X", "QVBoden1_cm.png"},    {16, 0, "item_bass.X", "QVBoden1_cm.png"},
-        {17, 0, "item_alt.X", "QVBoden1_cm.png"},    {18, 0, "hs.X", "qvHealing_cm.png"},
-        {19, 1, "plat.X", "Plattform_cm.png"},       {19, 3, "plat2.X", "Plattform_cm.png"},
+        {PieceKind::BlockDoor, 1, "door1.X", "blocktuer1_cm.png"},
+        {PieceKind::BlockDoor, 2, "door1_2.X", "blocktuer1_cm.png"},
+        {PieceKind::BlockDoor, 3, "door1_3.X", "blocktuer1_cm.png"},
+        {PieceKind::BlockDoor, 4, "door1_4.X", "blocktuer1_cm.png"},
+        {PieceKind::BlockDoor, 5, "door1_5.X", "blocktuer1_cm.png"},
+        {PieceKind::BlockDoor, 6, "door1_6.X", "blocktuer1_cm.png"},
+        {PieceKind::BlockDoor, 7, "door1_7.X", "blocktuer1_cm.png"},
+        {PieceKind::CellDoor, 9, "door2.X", "tex_gittertuer_cm.png"},
+        {PieceKind::Pot, 0, "topf1.X", "qv_topf1B_cm.png"},
+        {PieceKind::Pedestal, 0, "podest1.X", "QVsaule1B_cm.png"},
+        {PieceKind::Instrument, 0, "inst.X", "muschel_uv_b.png"},
+        {PieceKind::Pillar, 0, "saule1.X", "QVSaeule_cm.png"},
+        {PieceKind::Ceiling, 0, "ceil.X", ""},
+        {PieceKind::Keystone, 2, "keystone.X", "QVKeystone2A_cm.png"},
+        {PieceKind::Keystone, 3, "keystone.X", "QVKeystone3A_cm.png"},
+        {PieceKind::Grave, 1, "grave_1.X", "QVGraveQueen_cm.png"},
+        {PieceKind::Grave, 2, "grave_2.X", "QVGraveChild_cm.png"},
+        {PieceKind::Grave, 3, "grave_3.X", "GraveUnknown_cm.png"},
+        {PieceKind::Map, 0, "map.X", "QVMapBack2_cm.png"},
+        {PieceKind::KillsTablet, 0, "kill1.X", "QVBoden1_cm.png"},
+        {PieceKind::ViolinKey, 0, "item_vio.X", "QVBoden1_cm.png"},
+        {PieceKind::BassKey, 0, "item_bass.X", "QVBoden1_cm.png"},
+        {PieceKind::AltoKey, 0, "item_alt.X", "QVBoden1_cm.png"},
+        {PieceKind::HealStone, 0, "hs.X", "qvHealing_cm.png"},
+        {PieceKind::Platform, 1, "plat.X", "Plattform_cm.png"},
+        {PieceKind::Platform, 3, "plat2.X", "Plattform_cm.png"},
     };
     irr::s32 id = 200;
     for (const Case& c : cases)
     {
-        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " variant " << c.variant);
-        m_space.placeObject(c.kind, kCell, c.variant, 1, id);
+        SCOPED_TRACE(testing::Message() << "kind " << static_cast<int>(c.kind) << " variant " << c.variant);
+        m_space.placeObject(c.kind, kCell, c.variant, WallSide::PlusZ, id);
         irr::scene::ISceneNode* node = m_space.findObject(id++);
         ASSERT_NE(node, nullptr);
         EXPECT_EQ(meshName(node), c.mesh);
@@ -325,7 +345,7 @@ TEST_F(PlacementTest, EveryObjectKindAndVariantTakesItsMeshAndColourTexture)
 
 TEST_F(PlacementTest, DoorsTurnByFacingAndCellDoorsShift)
 {
-    m_space.placeObject(4, kCell, 1, 3, 50);
+    m_space.placeObject(PieceKind::BlockDoor, kCell, 1, WallSide::PlusX, 50);
     irr::scene::ISceneNode* block = lastPlaced();
     expectNear(block->getPosition(), vector3df(120.0f, 0.0f, 3000.0f));
     expectNear(block->getRotation(), vector3df(0.0f, 90.0f, 0.0f));
@@ -334,25 +354,25 @@ TEST_F(PlacementTest, DoorsTurnByFacingAndCellDoorsShift)
     EXPECT_TRUE(remembered("env", block));
     EXPECT_EQ(m_space.findObject(50), block);
 
-    m_space.placeObject(5, kCell, 0, 2, 51);
+    m_space.placeObject(PieceKind::CellDoor, kCell, 0, WallSide::MinusZ, 51);
     expectNear(lastPlaced()->getPosition(), vector3df(123.0f, 0.0f, 3000.0f));
     expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 180.0f, 0.0f));
     EXPECT_EQ(textureName(lastPlaced(), 2), "tex_gittertuer_cm.png");
-    m_space.placeObject(5, kCell, 0, 3, 52);
+    m_space.placeObject(PieceKind::CellDoor, kCell, 0, WallSide::PlusX, 52);
     expectNear(lastPlaced()->getPosition(), vector3df(117.5f, 0.0f, 3002.5f));
-    m_space.placeObject(5, kCell, 0, 4, 53);
+    m_space.placeObject(PieceKind::CellDoor, kCell, 0, WallSide::MinusX, 53);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 0.0f, 3000.0f));
     expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 270.0f, 0.0f));
 
     const size_t before = nodeCount();
-    m_space.placeObject(4, kCell, 8, 1, 54);
+    m_space.placeObject(PieceKind::BlockDoor, kCell, 8, WallSide::PlusZ, 54);
     EXPECT_EQ(nodeCount(), before);
     EXPECT_EQ(m_space.findObject(54), nullptr);
 }
 
 TEST_F(PlacementTest, KeysAndInstrumentFloatAndTurnTheirOwnWay)
 {
-    m_space.placeObject(15, kCell, 0, 2, 70);
+    m_space.placeObject(PieceKind::ViolinKey, kCell, 0, WallSide::MinusZ, 70);
     irr::scene::ISceneNode* violin = lastPlaced();
     expectNear(violin->getPosition(), vector3df(120.0f, 7.0f, 3000.0f));
     expectNear(violin->getRotation(), vector3df(-90.0f, 180.0f, 0.0f));
@@ -365,14 +385,14 @@ TEST_F(PlacementTest, KeysAndInstrumentFloatAndTurnTheirOwnWay)
 
     for (irr::s32 facing = 0; facing <= 4; ++facing)
     {
-        m_space.placeObject(16, kCell, 0, facing, 71);
+        m_space.placeObject(PieceKind::BassKey, kCell, 0, static_cast<WallSide>(facing), 71);
         expectNear(lastPlaced()->getRotation(), vector3df(-90.0f, 270.0f, 0.0f));
     }
-    m_space.placeObject(17, kCell, 0, 3, 72);
+    m_space.placeObject(PieceKind::AltoKey, kCell, 0, WallSide::PlusX, 72);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 7.0f, 3000.0f));
     expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 90.0f, 90.0f));
 
-    m_space.placeObject(8, kCell, 0, 1, 73);
+    m_space.placeObject(PieceKind::Instrument, kCell, 0, WallSide::PlusZ, 73);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 6.0f, 3000.0f));
     expectNear(lastPlaced()->getRotation(), vector3df(-90.0f, 0.0f, 0.0f));
     EXPECT_TRUE(remembered("shell", lastPlaced()));
@@ -381,37 +401,37 @@ TEST_F(PlacementTest, KeysAndInstrumentFloatAndTurnTheirOwnWay)
 
 TEST_F(PlacementTest, GravesShiftByVariantAndUnknownVariantsPlaceNothing)
 {
-    m_space.placeObject(12, kCell, 3, 1, 80);
+    m_space.placeObject(PieceKind::Grave, kCell, 3, WallSide::PlusZ, 80);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 0.0f, 3015.0f));
     EXPECT_EQ(textureName(lastPlaced(), 2), "GraveUnknown_cm.png");
     EXPECT_FALSE(remembered("env", lastPlaced()));
-    m_space.placeObject(12, kCell, 1, 1, 81);
+    m_space.placeObject(PieceKind::Grave, kCell, 1, WallSide::PlusZ, 81);
     expectNear(lastPlaced()->getPosition(), vector3df(135.0f, 0.0f, 3000.0f));
     EXPECT_EQ(lastPlaced()->getMaterialCount(), 7u);
 
     const size_t before = nodeCount();
-    m_space.placeObject(12, kCell, 4, 1, 82);
+    m_space.placeObject(PieceKind::Grave, kCell, 4, WallSide::PlusZ, 82);
     EXPECT_EQ(nodeCount(), before);
 }
 
 TEST_F(PlacementTest, PropsTakeTheirKindsOwnChanges)
 {
-    m_space.placeObject(6, kCell, 0, 3, 90);
+    m_space.placeObject(PieceKind::Pot, kCell, 0, WallSide::PlusX, 90);
     expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 135.0f, 0.0f));
-    m_space.placeObject(14, kCell, 0, 1, 91);
+    m_space.placeObject(PieceKind::KillsTablet, kCell, 0, WallSide::PlusZ, 91);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 16.0f, 3000.0f));
-    m_space.placeObject(13, kCell, 0, 4, 92);
+    m_space.placeObject(PieceKind::Map, kCell, 0, WallSide::MinusX, 92);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 2.0f, 3000.0f));
     expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 270.0f, 0.0f));
     EXPECT_FALSE(lastPlaced()->getMaterial(0).BackfaceCulling);
-    m_space.placeObject(9, kCell, 0, 7, 93);
+    m_space.placeObject(PieceKind::Pillar, kCell, 0, static_cast<WallSide>(7), 93);
     expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 0.0f, 0.0f));
     EXPECT_EQ(textureName(lastPlaced(), 2), "QVSaeule_cm.png");
 }
 
 TEST_F(PlacementTest, KeystonesTakeTheirOffsetTurnAndTexturesOnTheFirstMaterial)
 {
-    m_space.placeObject(11, kCell, 1, 2, 12);
+    m_space.placeObject(PieceKind::Keystone, kCell, 1, WallSide::MinusZ, 12);
     irr::scene::ISceneNode* keystone = lastPlaced();
     expectNear(keystone->getPosition(), vector3df(127.0f, 0.0f, 2994.0f));
     expectNear(keystone->getRotation(), vector3df(-90.0f, -135.0f, 0.0f));
@@ -419,7 +439,7 @@ TEST_F(PlacementTest, KeystonesTakeTheirOffsetTurnAndTexturesOnTheFirstMaterial)
     EXPECT_EQ(textureName(keystone, 0), "QVKeystone1A.png");
     EXPECT_EQ(textureName(keystone, 2), "QVKeystone1A_cm.png");
 
-    m_space.placeObject(11, kCell, 7, 2, 13);
+    m_space.placeObject(PieceKind::Keystone, kCell, 7, WallSide::MinusZ, 13);
     expectNear(lastPlaced()->getPosition(), vector3df(120.0f, 0.0f, 3000.0f));
     expectNear(lastPlaced()->getRotation(), vector3df(0.0f, 180.0f, 0.0f));
     EXPECT_EQ(textureName(lastPlaced(), 0), "prop.png");
@@ -428,7 +448,7 @@ TEST_F(PlacementTest, KeystonesTakeTheirOffsetTurnAndTexturesOnTheFirstMaterial)
 
 TEST_F(PlacementTest, TheCeilingCarriesItsLampAndNoShader)
 {
-    m_space.placeObject(10, kCell, 0, 1, 100);
+    m_space.placeObject(PieceKind::Ceiling, kCell, 0, WallSide::PlusZ, 100);
     irr::scene::ISceneNode* ceiling = lastPlaced();
     expectNear(ceiling->getPosition(), vector3df(120.0f, 22.0f, 3000.0f));
     EXPECT_FALSE(remembered("env", ceiling));
@@ -445,36 +465,19 @@ TEST_F(PlacementTest, TheCeilingCarriesItsLampAndNoShader)
 TEST_F(PlacementTest, KindsOutsideTheObjectRangeCreateNothing)
 {
     const size_t before = nodeCount();
-    m_space.placeObject(20, kCell, 1, 1, 110);
-    m_space.placeObject(2, kCell, 1, 1, 111);
+    m_space.placeObject(static_cast<PieceKind>(20), kCell, 1, WallSide::PlusZ, 110);
+    m_space.placeObject(PieceKind::Bars, kCell, 1, WallSide::PlusZ, 111);
     EXPECT_EQ(nodeCount(), before);
     EXPECT_TRUE(m_space.getObjects().empty());
-}
-
-TEST_F(PlacementTest, PiecesArePlacedByKind)
-{
-    m_space.placePiece(0, kCell, 2, 9, 9);
-    EXPECT_EQ(lastPlaced()->getType(), irr::scene::ESNT_CUBE);
-    EXPECT_EQ(textureName(lastPlaced(), 0), "QVBoden2.png");
-    m_space.placePiece(1, kCell, 4, 3, 9);
-    expectNear(lastPlaced()->getPosition(), vector3df(125.0f, 0.0f, 3000.0f));
-    m_space.placePiece(2, kCell, 1, 2, 131);
-    EXPECT_EQ(m_space.findObject(131), lastPlaced());
-    m_space.placePiece(19, kCell, 1, 1, 132);
-    EXPECT_EQ(m_space.findObject(132), lastPlaced());
-    const size_t before = nodeCount();
-    m_space.placePiece(-1, kCell, 1, 1, 133);
-    m_space.placePiece(20, kCell, 1, 1, 133);
-    EXPECT_EQ(nodeCount(), before);
 }
 
 TEST_F(PlacementTest, PlatformsChooseTheirMeshByVariant)
 {
     testsupport::writeFile("gamedata/objects/plat2.X",
                            testlevel::xMesh({testlevel::uprightQuad(10.0f, 0.0f, 20.0f)}, 1, "wood.png"));
-    m_space.placeObject(19, kCell, 3, 1, 120);
+    m_space.placeObject(PieceKind::Platform, kCell, 3, WallSide::PlusZ, 120);
     EXPECT_EQ(textureName(lastPlaced(), 0), "wood.png");
-    m_space.placeObject(19, kCell, 2, 1, 121);
+    m_space.placeObject(PieceKind::Platform, kCell, 2, WallSide::PlusZ, 121);
     EXPECT_EQ(textureName(lastPlaced(), 0), "prop.png");
 }
 } // namespace

@@ -18,7 +18,11 @@
 #include <filesystem>
 #include <vector>
 
+using Belgarune::FloorCode;
 using Belgarune::MapCoord;
+using Belgarune::PieceKind;
+using Belgarune::WallSide;
+using Belgarune::WallType;
 using irr::core::vector3df;
 
 namespace
@@ -110,29 +114,32 @@ protected:
     {
         for (irr::s32 x = 249; x <= 253; ++x)
             for (irr::s32 z = 249; z <= 254; ++z)
-                m_space->placeFloor(MapCoord(x, 0, z), z == 254 ? 5 : 1);
-        const irr::s32 farWall[5] = {1, 2, 3, 0, 7}; // the banner stands in for the fourth
+                m_space->placeFloor(MapCoord(x, 0, z), z == 254 ? FloorCode::Dark : FloorCode::Plain);
+        // The banner stands in for the fourth.
+        const WallType farWall[5] = {WallType::Large, WallType::Stone, WallType::StoneCracked, WallType::None,
+                                     WallType::LargeLight};
         for (irr::s32 i = 0; i < 5; ++i)
         {
-            if (farWall[i] != 0)
-                m_space->placeWall(MapCoord(249 + i, 0, 254), farWall[i], 1);
-            m_space->placeWall(MapCoord(249 + i, 0, 249), 1, 2);
+            if (farWall[i] != WallType::None)
+                m_space->placeWall(MapCoord(249 + i, 0, 254), farWall[i], WallSide::PlusZ);
+            m_space->placeWall(MapCoord(249 + i, 0, 249), WallType::Large, WallSide::MinusZ);
         }
-        const irr::s32 sideWalls[6] = {4, 5, 6, 4, 5, 2};
+        const WallType sideWalls[6] = {WallType::Creepy, WallType::Dark,   WallType::StoneCarved,
+                                       WallType::Creepy, WallType::Dark,   WallType::Stone};
         for (irr::s32 i = 0; i < 6; ++i)
         {
-            m_space->placeWall(MapCoord(249, 0, 249 + i), sideWalls[i], 4);
-            m_space->placeWall(MapCoord(253, 0, 249 + i), sideWalls[5 - i], 3);
+            m_space->placeWall(MapCoord(249, 0, 249 + i), sideWalls[i], WallSide::MinusX);
+            m_space->placeWall(MapCoord(253, 0, 249 + i), sideWalls[5 - i], WallSide::PlusX);
         }
-        m_space->placeObject(3, MapCoord(252, 0, 255), 1, 1, -1);
-        m_space->placeBars(MapCoord(250, 0, 253), 1, 1, 300);
-        m_space->placeObject(4, MapCoord(251, 0, 254), 1, 1, 301);
-        m_space->placeObject(6, MapCoord(250, 0, 251), 0, 1, 302);
-        m_space->placeObject(7, MapCoord(252, 0, 252), 0, 1, 303);
-        m_space->placeObject(8, MapCoord(252, 0, 252), 0, 1, 304);
-        m_space->placeObject(9, MapCoord(249, 0, 252), 0, 3, 305);
-        m_space->placeObject(18, MapCoord(252, 0, 250), 0, 2, 306);
-        m_space->placeObject(15, MapCoord(251, 0, 251), 0, 1, 307);
+        m_space->placeObject(PieceKind::Panel, MapCoord(252, 0, 255), 1, WallSide::PlusZ, -1);
+        m_space->placeBars(MapCoord(250, 0, 253), 1, WallSide::PlusZ, 300);
+        m_space->placeObject(PieceKind::BlockDoor, MapCoord(251, 0, 254), 1, WallSide::PlusZ, 301);
+        m_space->placeObject(PieceKind::Pot, MapCoord(250, 0, 251), 0, WallSide::PlusZ, 302);
+        m_space->placeObject(PieceKind::Pedestal, MapCoord(252, 0, 252), 0, WallSide::PlusZ, 303);
+        m_space->placeObject(PieceKind::Instrument, MapCoord(252, 0, 252), 0, WallSide::PlusZ, 304);
+        m_space->placeObject(PieceKind::Pillar, MapCoord(249, 0, 252), 0, WallSide::PlusX, 305);
+        m_space->placeObject(PieceKind::HealStone, MapCoord(252, 0, 250), 0, WallSide::MinusZ, 306);
+        m_space->placeObject(PieceKind::ViolinKey, MapCoord(251, 0, 251), 0, WallSide::PlusZ, 307);
     }
 
     //! Builds the room, looks into it in a green tone's light, keeps the frame
@@ -175,33 +182,33 @@ protected:
 TEST_F(PlacementRenderTest, PiecesGetTheirShadersMaterialTypes)
 {
     const MapCoord cell(12, 0, 300);
-    m_space->placeWall(cell, 4, 1);
+    m_space->placeWall(cell, WallType::Creepy, WallSide::PlusZ);
     EXPECT_EQ(m_space->getCell(Belgarune::VisualSpace::Cell(1, 30))[0]->getMaterial(0).MaterialType, type("env_dark"));
 
-    m_space->placeObject(4, cell, 1, 1, 1);
+    m_space->placeObject(PieceKind::BlockDoor, cell, 1, WallSide::PlusZ, 1);
     irr::scene::ISceneNode* door = m_space->findObject(1);
     EXPECT_EQ(door->getMaterial(0).MaterialType, type("env"));
     EXPECT_EQ(door->getMaterial(1).MaterialType, type("env_alpha"));
-    m_space->placeObject(4, cell, 5, 1, 2);
+    m_space->placeObject(PieceKind::BlockDoor, cell, 5, WallSide::PlusZ, 2);
     EXPECT_EQ(m_space->findObject(2)->getMaterial(1).MaterialType, irr::video::EMT_SOLID);
 
-    m_space->placeObject(12, cell, 1, 1, 3);
+    m_space->placeObject(PieceKind::Grave, cell, 1, WallSide::PlusZ, 3);
     irr::scene::ISceneNode* queen = m_space->findObject(3);
     EXPECT_EQ(queen->getMaterial(4).MaterialType, type("env"));
     EXPECT_EQ(queen->getMaterial(5).MaterialType, type("env_alpha"));
     EXPECT_EQ(queen->getMaterial(6).MaterialType, type("env"));
-    m_space->placeObject(12, cell, 2, 1, 4);
+    m_space->placeObject(PieceKind::Grave, cell, 2, WallSide::PlusZ, 4);
     EXPECT_EQ(m_space->findObject(4)->getMaterial(5).MaterialType, type("env"));
     EXPECT_EQ(m_space->findObject(4)->getMaterial(6).MaterialType, type("env_alpha"));
 
-    m_space->placeObject(15, cell, 0, 1, 5);
+    m_space->placeObject(PieceKind::ViolinKey, cell, 0, WallSide::PlusZ, 5);
     irr::scene::ISceneNode* key = m_space->findObject(5);
     EXPECT_EQ(key->getMaterial(0).MaterialType, type("env"));
-    m_space->placeObject(8, cell, 0, 1, 6);
+    m_space->placeObject(PieceKind::Instrument, cell, 0, WallSide::PlusZ, 6);
     EXPECT_EQ(m_space->findObject(6)->getMaterial(0).MaterialType, type("shell"));
-    m_space->placeObject(3, cell, 2, 1, 7);
+    m_space->placeObject(PieceKind::Panel, cell, 2, WallSide::PlusZ, 7);
     EXPECT_EQ(m_space->findObject(7)->getMaterial(0).MaterialType, type("env_alpha"));
-    m_space->placeObject(10, cell, 0, 1, 8);
+    m_space->placeObject(PieceKind::Ceiling, cell, 0, WallSide::PlusZ, 8);
     EXPECT_EQ(m_space->findObject(8)->getMaterial(0).MaterialType, irr::video::EMT_SOLID);
 }
 
@@ -213,8 +220,8 @@ TEST_F(PlacementRenderTest, MaterialsBeyondANodesCountAreNeverWritten)
     testlevel::writeTextFile("gamedata/objects/grave_1.X",
                              testlevel::xMesh({testlevel::uprightQuad(10.0f, 0.0f, 20.0f)}, 1, "prop.png"));
     const irr::video::SMaterial identityBefore = irr::video::IdentityMaterial;
-    m_space->placeObject(4, MapCoord(12, 0, 300), 3, 1, 60);
-    m_space->placeObject(12, MapCoord(12, 0, 300), 1, 1, 61);
+    m_space->placeObject(PieceKind::BlockDoor, MapCoord(12, 0, 300), 3, WallSide::PlusZ, 60);
+    m_space->placeObject(PieceKind::Grave, MapCoord(12, 0, 300), 1, WallSide::PlusZ, 61);
     EXPECT_EQ(m_space->findObject(61)->getMaterialCount(), 1u);
     EXPECT_EQ(m_space->findObject(61)->getMaterial(0).MaterialType, type("env"));
     EXPECT_EQ(irr::video::IdentityMaterial, identityBefore);
@@ -222,8 +229,8 @@ TEST_F(PlacementRenderTest, MaterialsBeyondANodesCountAreNeverWritten)
 
 TEST_F(PlacementRenderTest, RemovedObjectsAreForgottenByTheirShader)
 {
-    m_space->placeObject(4, MapCoord(12, 0, 300), 1, 1, 9);
-    m_space->placeObject(8, MapCoord(12, 0, 300), 0, 1, 10);
+    m_space->placeObject(PieceKind::BlockDoor, MapCoord(12, 0, 300), 1, WallSide::PlusZ, 9);
+    m_space->placeObject(PieceKind::Instrument, MapCoord(12, 0, 300), 0, WallSide::PlusZ, 10);
     EXPECT_EQ(m_shaders->findEntry("env")->nodes.size(), 1u);
     EXPECT_EQ(m_shaders->findEntry("shell")->nodes.size(), 1u);
     m_space->removeObject(9);

@@ -24,7 +24,7 @@ void openBlock(GameWorld& world, irr::s32 fromI, irr::s32 fromJ, irr::s32 toI, i
 {
     for (irr::s32 i = fromI; i <= toI; ++i)
         for (irr::s32 j = fromJ; j <= toJ; ++j)
-            world.setCell(MapCoord(i, 0, j), 1);
+            world.setCell(MapCoord(i, 0, j), Belgarune::FloorCode::Plain);
 }
 
 class PhysicsTest : public ::testing::Test

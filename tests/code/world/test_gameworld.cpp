@@ -31,7 +31,7 @@ void openBlock(GameWorld& world, irr::s32 fromI, irr::s32 fromJ, irr::s32 toI, i
 {
     for (irr::s32 i = fromI; i <= toI; ++i)
         for (irr::s32 j = fromJ; j <= toJ; ++j)
-            world.setCell(MapCoord(i, 0, j), 1);
+            world.setCell(MapCoord(i, 0, j), Belgarune::FloorCode::Plain);
 }
 
 Cell cellAt(irr::f32 x, irr::f32 z)
@@ -129,11 +129,13 @@ TEST_F(GameWorldTest, PointInCellIncludesBothBorders)
 
 TEST_F(GameWorldTest, SettersIgnoreCellsOutsideTheGridAndQueriesAnswerMinusOne)
 {
-    world().setCell(MapCoord(0, 0, 0), 4);
-    world().setCell(MapCoord(499, 0, 499), 2);
-    world().setCell(MapCoord(5, 0, 500), 1);
-    world().setCell(MapCoord(-1, 0, 5), 1);
-    world().setCell(MapCoord(std::numeric_limits<irr::s32>::min(), 0, std::numeric_limits<irr::s32>::max()), 1);
+    using Belgarune::FloorCode;
+    world().setCell(MapCoord(0, 0, 0), FloorCode::Gloomy);
+    world().setCell(MapCoord(499, 0, 499), FloorCode::Patterned);
+    world().setCell(MapCoord(5, 0, 500), FloorCode::Plain);
+    world().setCell(MapCoord(-1, 0, 5), FloorCode::Plain);
+    world().setCell(MapCoord(std::numeric_limits<irr::s32>::min(), 0, std::numeric_limits<irr::s32>::max()),
+                    FloorCode::Plain);
     world().setWalkable(MapCoord(500, 0, 5), true);
     world().setWalkable(MapCoord(5, 0, -7), true);
 
@@ -244,12 +246,12 @@ TEST_F(GameWorldTest, VisibleCellsAtTheGridEdgeStayInsideTheStorage)
 
 TEST_F(GameWorldTest, ItemsAreFoundCloserThanThirteenUnits)
 {
-    world().addItem(vector3df(100.0f, 0.0f, 100.0f), 7, 8);
-    world().addItem(vector3df(105.0f, 0.0f, 100.0f), 9, 13);
+    world().addItem(vector3df(100.0f, 0.0f, 100.0f), 7, Belgarune::PieceKind::Instrument);
+    world().addItem(vector3df(105.0f, 0.0f, 100.0f), 9, Belgarune::PieceKind::Map);
     EXPECT_EQ(world().findItemNear(vector3df(113.0f, 0.0f, 100.0f))->id, 9u);
     EXPECT_EQ(world().findItemNear(vector3df(118.0f, 0.0f, 100.0f)), nullptr);
     EXPECT_EQ(world().findItemNear(vector3df(100.0f, 13.0f, 100.0f)), nullptr); // three-dimensional
-    EXPECT_EQ(world().findItemNear(vector3df(100.0f, 0.0f, 112.99f))->kind, 8u);
+    EXPECT_EQ(world().findItemNear(vector3df(100.0f, 0.0f, 112.99f))->kind, Belgarune::PieceKind::Instrument);
 
     Belgarune::GameItem* first = world().findItemNear(vector3df(101.0f, 0.0f, 100.0f));
     ASSERT_NE(first, nullptr);

@@ -82,10 +82,11 @@ irr::s32 buildDungeonLayout(const MapPixels& map, GameWorld& world, IDungeonView
     {
         for (irr::s32 y = 0; y < map.getHeight(); ++y)
         {
-            if (y == 0)
+            // Row 0 would be cell index 500, outside the grid: no floor
+            // there, but its walls stand on the floors of row 1.
+            if (y == 0 && map.floorAt(x, y) != FloorCode::None)
             {
-                if (map.floorAt(x, y) != FloorCode::None || map.wallAt(x, y) != WallType::None)
-                    ++skipped;
+                ++skipped;
                 continue;
             }
             placeFloor(map, x, y, world, view);
@@ -110,7 +111,7 @@ bool readDungeonLayout(irr::video::IVideoDriver& driver, const std::string& path
     image->drop();
 
     if (buildDungeonLayout(map, world, view) > 0)
-        Talvoren::logError(L"MAP: Row 0 of %p lies outside the grid; its colours are skipped", name);
+        Talvoren::logError(L"MAP: Row 0 of %p lies outside the grid; its floors are skipped", name);
     view.refreshMapView();
     return true;
 }

@@ -21,10 +21,11 @@ class IDungeonView;
 class MapPixels;
 
 //! Pixel (x, y) stands for cell (x, 500 - y). Writes floor codes and
-//! walkability and has the view place floor pieces (kind 0) and wall pieces
-//! (kind 1, sides 1..4 on the floor neighbours of a wall pixel). Row 0 would
-//! be cell index 500, outside the grid: its pixels place nothing. Returns the
-//! number of row 0 pixels that held a floor or wall colour.
+//! walkability and has the view place floor pieces and wall pieces (on the
+//! floor neighbours of a wall pixel, each on the side facing it). Row 0 would be cell
+//! index 500, outside the grid: its floor pixels place nothing, while its wall
+//! pixels put up walls on the floors of row 1. Returns the number of row 0
+//! floor pixels.
 irr::s32 buildDungeonLayout(const MapPixels& map, GameWorld& world, IDungeonView& view);
 
 //! Reads the image file's own pixels (loadMapImage), builds the layout and

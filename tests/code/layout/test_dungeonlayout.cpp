@@ -183,14 +183,16 @@ TEST_F(DungeonLayoutTest, AlmostOpaqueColoursCodeNothing)
     EXPECT_EQ(m_world->getCellValue(1, 499), 0);
 }
 
-TEST_F(DungeonLayoutTest, RowZeroPlacesNothingAndIsReportedOnce)
+TEST_F(DungeonLayoutTest, RowZeroWallsStandOnRowOneAndRowZeroFloorsAreSkippedAndReportedOnce)
 {
     testing::internal::CaptureStderr();
     const std::vector<Placement> placements =
         readMap(3, 3, {{{0, 0}, kBlue}, {{1, 0}, kWhite}, {{2, 0}, kBlue}, {{1, 1}, kBlue}, {{0, 1}, kWhite}});
     const std::string errors = testing::internal::GetCapturedStderr();
-    // Only the floor in row 1 and the wall of (0, 1) on it; nothing in or towards row 0.
-    EXPECT_EQ(placements, (std::vector<Placement>{{1, 1, 499, 1, 4, -1}, {0, 1, 499, 1, 0, -1}}));
+    // The floor in row 1 gets the walls of (0, 1) and of (1, 0) above it; the
+    // floors of row 0 and the walls towards them place nothing.
+    EXPECT_EQ(placements,
+              (std::vector<Placement>{{1, 1, 499, 1, 4, -1}, {1, 1, 499, 1, 1, -1}, {0, 1, 499, 1, 0, -1}}));
     std::size_t reports = 0;
     for (std::size_t at = errors.find("Row 0"); at != std::string::npos; at = errors.find("Row 0", at + 1))
         ++reports;

@@ -2,6 +2,7 @@
 
 #include "code/src/events/gameevents.h"
 #include "code/src/state/gamebase.h"
+#include "code/src/state/gameshutdown.h"
 #include "code/src/view/gamefont.h"
 #include "code/src/state/startupsettings.h"
 #include "talvoren/eventmanager.h"
@@ -79,10 +80,6 @@ int main()
     ini.reset();
     g_device->run();
 
-    // The font's page textures live in the device's video driver.
-    g_gameBase->m_font = nullptr;
-    gameFont.reset();
-    delete g_device;
-    g_device = nullptr;
+    Belgarune::shutDownGame(*g_gameBase, std::move(gameFont), g_device);
     return 0;
 }

@@ -1,0 +1,19 @@
+#include "code/src/state/gameshutdown.h"
+
+#include "code/src/state/gamebase.h"
+#include "code/src/view/gamefont.h"
+#include "code/src/world/gameworld.h"
+#include "talvoren/ombeldevice.h"
+
+namespace Belgarune
+{
+void shutDownGame(GameBase& gameBase, std::unique_ptr<GameFont> font, Talvoren::OmbelDevice*& device)
+{
+    gameBase.m_world.reset();
+    gameBase.m_font = nullptr;
+    font.reset();
+    gameBase.m_camera = nullptr;
+    delete device;
+    device = nullptr;
+}
+} // namespace Belgarune

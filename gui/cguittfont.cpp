@@ -23,6 +23,14 @@ const uchar32_t kReplacementCharacter = 0xFFFD;
 // Characters loaded when a font is made: the ASCII range.
 const u32 kPreloadBatchSize = 127;
 const core::dimension2du kDefaultPageLimit(1024, 1024);
+// Pixels added to a slot for hinting and the rasteriser's rounding.
+const u32 kSlotMargin = 2;
+
+//! A length in 1/64 pixel rounded up to whole pixels, plus the slot margin.
+u32 slotExtent(FT_Pos length)
+{
+    return static_cast<u32>(core::max_<FT_Pos>((length + 63) / 64, 0)) + kSlotMargin;
+}
 } // namespace
 
 FT_Library CGUITTFont::s_library = nullptr;
@@ -293,6 +301,16 @@ core::dimension2du CGUITTFont::getPageTextureSize(u32 fontSize) const
     return size.Width > limit.Width || size.Height > limit.Height ? limit : size;
 }
 
+core::dimension2du CGUITTFont::getGlyphSlotSize() const
+{
+    if (!FT_IS_SCALABLE(m_face))
+        return core::dimension2du(slotExtent(m_metrics.max_advance), slotExtent(m_metrics.height));
+    // The face's bounding box holds every glyph of it.
+    const FT_BBox& box = m_face->bbox;
+    return core::dimension2du(slotExtent(FT_MulFix(box.xMax - box.xMin, m_metrics.x_scale)),
+                              slotExtent(FT_MulFix(box.yMax - box.yMin, m_metrics.y_scale)));
+}
+
 CGUITTGlyphPage* CGUITTFont::createGlyphPage(u8 pixelMode)
 {
     const char* family = m_face->family_name ? m_face->family_name : "";
@@ -301,13 +319,13 @@ CGUITTGlyphPage* CGUITTFont::createGlyphPage(u8 pixelMode)
                           core::stringc(static_cast<u32>(m_pages.size()));
 
     const core::dimension2du size = getPageTextureSize(m_size);
-    auto page = std::make_unique<CGUITTGlyphPage>(m_driver, name, m_size);
+    auto page = std::make_unique<CGUITTGlyphPage>(m_driver, name, getGlyphSlotSize());
     const video::ECOLOR_FORMAT format =
         pixelMode == FT_PIXEL_MODE_MONO ? video::ECF_A1R5G5B5 : video::ECF_A8R8G8B8;
     if (!page->createPageTexture(format, size))
         return nullptr;
     page->m_freeSlots = page->getSlotCount();
-    // A page limit set below the font size leaves no slot.
+    // A page limit set below the slot size leaves no slot.
     if (page->m_freeSlots == 0)
         return nullptr;
     m_pages.push_back(std::move(page));

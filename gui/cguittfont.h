@@ -119,6 +119,8 @@ private:
                                   bool antialias, bool transparency);
 
     core::dimension2du getPageTextureSize(u32 fontSize) const;
+    //! The size of every glyph slot: room for the face's largest glyph.
+    core::dimension2du getGlyphSlotSize() const;
     void logInfo(const core::stringc& text) const;
     bool acquireFace(const io::path& filename);
     void releaseFace();

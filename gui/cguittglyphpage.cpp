@@ -10,7 +10,8 @@ namespace irr
 {
 namespace gui
 {
-CGUITTGlyphPage::CGUITTGlyphPage(video::IVideoDriver* driver, const io::path& name, u32 slotSize)
+CGUITTGlyphPage::CGUITTGlyphPage(video::IVideoDriver* driver, const io::path& name,
+                                 const core::dimension2du& slotSize)
     : m_texture(nullptr), m_freeSlots(0), m_usedSlots(0), m_dirty(false), m_driver(driver), m_name(name),
       m_slotSize(slotSize)
 {
@@ -41,14 +42,14 @@ bool CGUITTGlyphPage::createPageTexture(video::ECOLOR_FORMAT format, const core:
 
 core::position2di CGUITTGlyphPage::getSlotPosition(u32 slot) const
 {
-    const u32 perRow = m_textureSize.Width / m_slotSize;
-    return core::position2di(static_cast<s32>((slot % perRow) * m_slotSize),
-                             static_cast<s32>((slot / perRow) * m_slotSize));
+    const u32 perRow = m_textureSize.Width / m_slotSize.Width;
+    return core::position2di(static_cast<s32>((slot % perRow) * m_slotSize.Width),
+                             static_cast<s32>((slot / perRow) * m_slotSize.Height));
 }
 
 u32 CGUITTGlyphPage::getSlotCount() const
 {
-    return (m_textureSize.Width / m_slotSize) * (m_textureSize.Height / m_slotSize);
+    return (m_textureSize.Width / m_slotSize.Width) * (m_textureSize.Height / m_slotSize.Height);
 }
 
 void CGUITTGlyphPage::uploadGlyphs()
@@ -65,8 +66,8 @@ void CGUITTGlyphPage::uploadGlyphs()
         {
             const SGUITTGlyph* glyph = m_pendingGlyphs[i];
             const core::dimension2du imageSize = glyph->m_image->getDimension();
-            const core::rect<s32> part(0, 0, static_cast<s32>(core::min_(imageSize.Width, m_slotSize)),
-                                       static_cast<s32>(core::min_(imageSize.Height, m_slotSize)));
+            const core::rect<s32> part(0, 0, static_cast<s32>(core::min_(imageSize.Width, m_slotSize.Width)),
+                                       static_cast<s32>(core::min_(imageSize.Height, m_slotSize.Height)));
             glyph->m_image->copyTo(target, glyph->m_sourceRect.UpperLeftCorner, part);
         }
         target->drop();

@@ -26,8 +26,8 @@ struct SGUITTGlyph;
 class CGUITTGlyphPage
 {
 public:
-    //! slotSize is the font's pixel size: every glyph gets a square slot of it.
-    CGUITTGlyphPage(video::IVideoDriver* driver, const io::path& name, u32 slotSize);
+    //! Every glyph gets a slot of slotSize, large enough for any glyph of the face.
+    CGUITTGlyphPage(video::IVideoDriver* driver, const io::path& name, const core::dimension2du& slotSize);
     ~CGUITTGlyphPage();
     CGUITTGlyphPage(const CGUITTGlyphPage&) = delete;
     CGUITTGlyphPage& operator=(const CGUITTGlyphPage&) = delete;
@@ -36,7 +36,7 @@ public:
     //! or cannot be created.
     bool createPageTexture(video::ECOLOR_FORMAT format, const core::dimension2du& size);
     //! Copies the pending glyph images into the texture (only when dirty), each
-    //! cut to its slot so that no glyph paints over its neighbours.
+    //! cut to its slot so that the padding of an image paints over no neighbour.
     void uploadGlyphs();
     //! The upper-left corner of slot number slot, row by row.
     core::position2di getSlotPosition(u32 slot) const;
@@ -44,6 +44,7 @@ public:
     u32 getSlotCount() const;
     //! The size the texture was made with; the slots are laid out on it.
     const core::dimension2du& getTextureSize() const { return m_textureSize; }
+    const core::dimension2du& getSlotSize() const { return m_slotSize; }
 
     video::ITexture* m_texture;
     u32 m_freeSlots;
@@ -58,7 +59,7 @@ private:
 
     video::IVideoDriver* m_driver;
     io::path m_name;
-    u32 m_slotSize;
+    core::dimension2du m_slotSize;
     core::dimension2du m_textureSize;
 };
 } // namespace gui

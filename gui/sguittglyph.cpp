@@ -42,10 +42,10 @@ void SGUITTGlyph::load(u32 charIndex, FT_Face face, video::IVideoDriver* driver,
     m_page = m_font->getLastPageIndex();
     m_advance = slot->advance;
     m_offset = core::vector2di(slot->bitmap_left, slot->bitmap_top);
-    // A glyph larger than its slot is cut to it.
+    // Slots hold the face's largest glyph; one reaching past it anyway is cut.
     const core::position2di corner = page->getSlotPosition(page->m_usedSlots);
-    const s32 width = static_cast<s32>(core::min_(bitmap.width, fontSize));
-    const s32 rows = static_cast<s32>(core::min_(bitmap.rows, fontSize));
+    const s32 width = static_cast<s32>(core::min_(bitmap.width, page->getSlotSize().Width));
+    const s32 rows = static_cast<s32>(core::min_(bitmap.rows, page->getSlotSize().Height));
     m_sourceRect = core::rect<s32>(corner, core::dimension2di(width, rows));
 
     page->m_dirty = true;

@@ -23,6 +23,7 @@ namespace
 const irr::u32 kWidth = 640;
 const irr::u32 kHeight = 480;
 const irr::video::SColor kBlack(255, 0, 0, 0);
+const irr::video::SColor kWhite(255, 255, 255, 255);
 // A pixel counts as text from this channel value on.
 const irr::u8 kLit = 40;
 
@@ -111,6 +112,21 @@ void keepGlDriverLoaded()
         nullptr);
 }
 
+//! Height (Y) and width (X) of the pixels in a glyph bitmap whose alpha, as
+//! the font turns gray into alpha, reaches at least minAlpha.
+position2di inkedExtent(const FT_Bitmap& bitmap, irr::u32 minAlpha)
+{
+    rect<irr::s32> box(bitmap.width, bitmap.rows, 0, 0);
+    for (irr::u32 y = 0; y < bitmap.rows; ++y)
+        for (irr::u32 x = 0; x < bitmap.width; ++x)
+            if (bitmap.buffer[y * bitmap.pitch + x] * 255u / bitmap.num_grays >= minAlpha)
+            {
+                box.addInternalPoint(x, y);
+                box.addInternalPoint(x + 1, y + 1);
+            }
+    return box.isValid() ? box.LowerRightCorner - box.UpperLeftCorner : position2di(0, 0);
+}
+
 std::string artifactFolder()
 {
     const std::string folder = std::string(BELGARUNE_GAME_DIR) + "/../test-artifacts";
@@ -169,15 +185,14 @@ TEST_F(TTFontScreen, TextLiesWhereItsDimensionSays)
     CGUITTFont* small = font(kKaushan, 22, true);
     CGUITTFont* smallMono = font(kKaushan, 22, false);
     ASSERT_TRUE(large && largeMono && small && smallMono);
-    const irr::video::SColor white(255, 255, 255, 255);
     const irr::video::SColor gold(255, 255, 220, 120);
     const std::vector<Line> lines = {
-        {large, L"Prelude Of The Faceless King", {20, 10}, white},
-        {largeMono, L"AVATAR Wavy jiggly", {20, 75}, white},
+        {large, L"Prelude Of The Faceless King", {20, 10}, kWhite},
+        {largeMono, L"AVATAR Wavy jiggly", {20, 75}, kWhite},
         // The font has a glyph for "\r" but none for "\n": only "\r" breaks drawn lines.
         {small, L"Mother's Requiem\r\nGoddess' Mercy", {20, 145}, gold},
         {smallMono, L"Ode to Sol \u00e9t\u00e9 1920", {20, 235}, gold},
-        {large, L"Minuet of Growth\r\nin the dungeon", {300, 290}, white},
+        {large, L"Minuet of Growth\r\nin the dungeon", {300, 290}, kWhite},
     };
     drawFrame(lines);
     ASSERT_TRUE(m_screen.save(m_driver, artifactFolder() + "/ttfont_lines.png"));
@@ -200,6 +215,52 @@ TEST_F(TTFontScreen, TextLiesWhereItsDimensionSays)
         EXPECT_LE(lit.LowerRightCorner.Y, measured.LowerRightCorner.Y);
         EXPECT_GE(lit.getWidth(), static_cast<irr::s32>(size.Width) * 9 / 10);
         EXPECT_GE(lit.getHeight(), static_cast<irr::s32>(size.Height) * 6 / 10);
+    }
+}
+
+TEST_F(TTFontScreen, EveryLatin1GlyphOfTheShippedFontIsDrawnWhole)
+{
+    // Drawn white on black, a pixel's brightness is its alpha give or take rounding.
+    const irr::u32 slack = 3;
+    for (const irr::u32 size : {22u, 36u, 55u})
+    {
+        CGUITTFont* shipped = font(kShippedFont, size, true);
+        ASSERT_TRUE(shipped);
+        const ReferenceFace reference(kShippedFont, size);
+        const std::vector<wchar_t> characters = inkedLatin1(reference, shipped->getLoadFlags());
+        ASSERT_GT(characters.size(), 150u);
+        // One character a cell, wide enough for the swashes on either side.
+        const irr::s32 cell = static_cast<irr::s32>(2 * size);
+        const std::size_t perFrame = (kWidth / cell) * (kHeight / cell);
+        for (std::size_t first = 0; first < characters.size(); first += perFrame)
+        {
+            const std::size_t count = std::min(perFrame, characters.size() - first);
+            std::vector<std::wstring> texts;
+            std::vector<Line> lines;
+            for (std::size_t i = 0; i < count; ++i)
+                texts.push_back(std::wstring(1, characters[first + i]));
+            for (std::size_t i = 0; i < count; ++i)
+            {
+                const position2di corner(static_cast<irr::s32>(i % (kWidth / cell)) * cell,
+                                         static_cast<irr::s32>(i / (kWidth / cell)) * cell);
+                lines.push_back({shipped, texts[i].c_str(), corner + position2di(cell / 4, 0), kWhite});
+            }
+            drawFrame(lines);
+            for (std::size_t i = 0; i < count; ++i)
+            {
+                const wchar_t ch = characters[first + i];
+                const position2di corner = lines[i].at - position2di(cell / 4, 0);
+                const rect<irr::s32> drawn = m_screen.litBox(rect<irr::s32>(corner, dimension2du(cell, cell)));
+                const FT_Bitmap* bitmap = reference.render(ch, shipped->getLoadFlags());
+                const position2di inner = inkedExtent(*bitmap, kLit + slack);
+                const position2di outer = inkedExtent(*bitmap, kLit - slack);
+                SCOPED_TRACE(testing::Message() << size << "px U+" << std::hex << static_cast<irr::u32>(ch));
+                EXPECT_GE(drawn.getHeight(), inner.Y);
+                EXPECT_LE(drawn.getHeight(), outer.Y);
+                EXPECT_GE(drawn.getWidth(), inner.X);
+                EXPECT_LE(drawn.getWidth(), outer.X);
+            }
+        }
     }
 }
 

@@ -106,7 +106,9 @@ CGUITTFont::~CGUITTFont()
 
 bool CGUITTFont::load(const io::path& filename, u32 size, bool antialias, bool transparency)
 {
-    if (!m_environment || !m_driver || size == 0)
+    // A font loads once: its pages point into its glyph table. Another file or
+    // size takes a new font.
+    if (m_face || !m_environment || !m_driver || size == 0)
         return false;
     m_size = size;
     m_fileName = filename;

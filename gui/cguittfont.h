@@ -96,6 +96,8 @@ public:
                                                              scene::ISceneNode* parent, const video::SColor& color,
                                                              bool center = false);
 
+    //! Opens the face and preloads the ASCII range. False on failure and for a
+    //! font that is loaded already, which stays as it is.
     bool load(const io::path& filename, u32 size, bool antialias, bool transparency);
     //! Unloads every glyph and deletes every page.
     void reset();

@@ -58,6 +58,29 @@ TEST_F(TTFontLoad, LogsThroughTheDeviceItWasMadeWith)
     EXPECT_EQ(recorder.lines[2], "CGUITTFont: Failed to open the file.");
 }
 
+TEST_F(TTFontLoad, ASecondLoadIsRefusedAndTheFontStaysAsItWas)
+{
+    FontPtr font = createFont(kKaushan, 30);
+    ASSERT_TRUE(font);
+    const irr::core::dimension2du text = font->getDimension(L"Wavy jig");
+    const irr::u32 preloaded = usedSlots(*font);
+
+    EXPECT_FALSE(font->load(kDejaVuSans, 12, false, false)) << "another file and size";
+    EXPECT_FALSE(font->load(kKaushan, 30, true, true)) << "the same file and size";
+    EXPECT_EQ(font->getFontSize(), 30u);
+    EXPECT_FALSE(font->useMonochrome());
+    EXPECT_EQ(CGUITTFont::getSharedFaceCount(), 1u);
+
+    // The glyphs still waiting for their page are uploaded here.
+    font->draw(L"Wavy jig \u00e9", irr::core::rect<irr::s32>(0, 0, 640, 480), irr::video::SColor(255, 255, 255, 255));
+    EXPECT_EQ(font->getDimension(L"Wavy jig"), text);
+    EXPECT_EQ(usedSlots(*font), preloaded + 1);
+
+    font.reset();
+    EXPECT_EQ(CGUITTFont::getSharedFaceCount(), 0u);
+    EXPECT_FALSE(CGUITTFont::isLibraryLoaded()) << "the one face is released";
+}
+
 typedef NullDeviceTest TTFontPages;
 
 TEST_F(TTFontPages, PageSizeFollowsTheFontSize)

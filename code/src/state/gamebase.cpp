@@ -1,11 +1,12 @@
 #include "code/src/state/gamebase.h"
 
+#include "code/src/logic/songs/songbook.h"
 #include "code/src/world/gameworld.h"
 #include "talvoren/gamesettings.h"
 
 namespace Belgarune
 {
-GameBase::GameBase() : m_world(std::make_unique<GameWorld>())
+GameBase::GameBase() : m_world(std::make_unique<GameWorld>()), m_songBook(std::make_unique<SongBook>())
 {
 }
 

@@ -23,9 +23,10 @@ namespace Belgarune
 {
 class GameFont;
 class GameWorld;
+class SongBook;
 
 //! Reached through g_gameBase; its members are read and written directly.
-//! Owns the world. The font holder and the camera are not owned and may be
+//! Owns the world and the song book. The font holder and the camera are not owned and may be
 //! null: whoever reads them tests them.
 class GameBase
 {
@@ -58,6 +59,8 @@ public:
     //! Slow-down song effect: player and enemy speeds x 0.75.
     bool m_slowDown = false;
     std::unique_ptr<GameWorld> m_world;
+    //! The songs of songs.txt, empty until the dungeon logic's set-up loads them.
+    std::unique_ptr<SongBook> m_songBook;
     //! Not owned; set by start-up.
     GameFont* m_font = nullptr;
     //! Tones forced on by scripted sequences; 0..4 stand for the tone keys.

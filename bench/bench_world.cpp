@@ -33,6 +33,9 @@ public:
     }
     void refreshMapView() override {}
     void setCameraPose(const vector3df&, const vector3df&) override {}
+    void notifyTonePlayed(irr::u32) override {}
+    void raiseToneGlow(irr::u32) override {}
+    void lowerToneGlow(irr::u32) override {}
 
     long placements = 0;
 };

@@ -4,6 +4,7 @@
 #include "code/src/world/idungeonview.h"
 #include "code/src/world/mapcoord.h"
 
+#include <utility>
 #include <vector>
 
 namespace testsupport
@@ -58,6 +59,9 @@ public:
     {
         poses.push_back({position, target});
     }
+    void notifyTonePlayed(irr::u32 tone) override { playedTones.push_back(tone); }
+    void raiseToneGlow(irr::u32 tone) override { glows.push_back({tone, true}); }
+    void lowerToneGlow(irr::u32 tone) override { glows.push_back({tone, false}); }
 
     void record(Belgarune::PieceKind kind, const Belgarune::MapCoord& cell, irr::s32 look, irr::s32 side,
                 irr::s32 id)
@@ -68,5 +72,8 @@ public:
     std::vector<Placement> placements;
     int mapRefreshes = 0;
     std::vector<CameraPose> poses;
+    std::vector<irr::u32> playedTones;
+    //! Each glow call: the tone and whether it was raised.
+    std::vector<std::pair<irr::u32, bool>> glows;
 };
 } // namespace testsupport

@@ -43,6 +43,8 @@ public:
     void setPlayer(bool isPlayer) { m_isPlayer = isPlayer; }
 
     PhysicsComponent* getPhysics() const { return m_physics.get(); }
+    //! Null for actors without tones.
+    MusicalComponent* getMusical() const { return m_musical.get(); }
 
 private:
     irr::core::vector3df m_position;

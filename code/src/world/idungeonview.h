@@ -30,5 +30,10 @@ public:
     virtual void refreshMapView() = 0;
     //! Places the player camera and the sound listener.
     virtual void setCameraPose(const irr::core::vector3df& position, const irr::core::vector3df& target) = 0;
+    //! The player played tone 0..4: a note on the note sheet, lit letters nearby.
+    virtual void notifyTonePlayed(irr::u32 tone) = 0;
+    //! Called every frame for each tone 0..4: raised while it is held, lowered otherwise.
+    virtual void raiseToneGlow(irr::u32 tone) = 0;
+    virtual void lowerToneGlow(irr::u32 tone) = 0;
 };
 } // namespace Belgarune

@@ -11,11 +11,16 @@ void NullDeviceTest::SetUp()
     m_dir = std::make_unique<TempWorkDir>();
     installLanguageFiles();
     std::filesystem::create_directory("logs");
+    restartDevice(irr::core::dimension2du(800, 600));
+}
+
+void NullDeviceTest::restartDevice(const irr::core::dimension2du& screenSize)
+{
+    m_device.reset();
     m_device = std::make_unique<Talvoren::OmbelDevice>();
     g_device = m_device.get();
     testing::internal::CaptureStderr();
-    irr::IrrlichtDevice* irrDevice = m_device->init(irr::video::EDT_NULL, irr::core::dimension2d<irr::u32>(800, 600),
-                                                    32, false, false, false, 0);
+    irr::IrrlichtDevice* irrDevice = m_device->init(irr::video::EDT_NULL, screenSize, 32, false, false, false, 0);
     m_startMessages = testing::internal::GetCapturedStderr();
     ASSERT_NE(irrDevice, nullptr);
 }

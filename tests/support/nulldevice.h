@@ -17,6 +17,8 @@ class NullDeviceTest : public testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
+    //! Replaces the device by one with a screen of that size.
+    void restartDevice(const irr::core::dimension2du& screenSize);
 
     std::unique_ptr<TempWorkDir> m_dir;
     std::unique_ptr<Talvoren::OmbelDevice> m_device;

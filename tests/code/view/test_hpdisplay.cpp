@@ -73,13 +73,6 @@ TEST_F(HpDisplayTest, HeartsFollowLostAndGainedHitPointsWithinZeroToThree)
     }
 }
 
-TEST_F(HpDisplayTest, BuildShowsTheCurrentHitPoints)
-{
-    g_gameBase->m_hp = 2;
-    makeDisplay();
-    EXPECT_EQ(shownHearts(), "FFE");
-}
-
 TEST_F(HpDisplayTest, HeartsScaleWithTheScreenWidth)
 {
     struct Case

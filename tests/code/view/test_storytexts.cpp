@@ -10,7 +10,6 @@
 #include <irrlicht.h>
 
 using Belgarune::TextFieldNode;
-using irr::core::vector2d;
 using irr::core::vector3df;
 
 TEST(WallPoint, MovesTheCellsPointToItsWall)
@@ -30,7 +29,7 @@ TEST(WallPoint, MovesTheCellsPointToItsWall)
         {0, true, {3500.0f, 7.5f, 2540.0f}},  {5, false, {3500.0f, 7.5f, 2540.0f}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Belgarune::wallPoint(vector2d<irr::s32>(350, 246), c.side, 7.5f, c.raised), c.expected)
+        EXPECT_EQ(Belgarune::wallPoint({350, 246}, c.side, 7.5f, c.raised), c.expected)
             << "side " << c.side << " raised " << c.raised;
 }
 
@@ -39,14 +38,6 @@ namespace
 class StoryTextsTest : public testsupport::NullDeviceTest
 {
 protected:
-    void SetUp() override
-    {
-        NullDeviceTest::SetUp();
-        m_texts = Belgarune::buildStoryTexts(m_device->getSceneManager());
-        m_camera = m_device->getSceneManager()->addCameraSceneNode();
-        g_gameBase->m_camera = m_camera;
-        g_gameBase->m_hasItem[1] = true;
-    }
     void TearDown() override
     {
         g_gameBase->m_camera = nullptr;
@@ -54,37 +45,29 @@ protected:
         NullDeviceTest::TearDown();
     }
 
-    //! Whether any letter of the text has started to glow.
-    bool isLit(irr::u32 text)
+    irr::core::array<TextFieldNode*> build() { return Belgarune::buildStoryTexts(m_device->getSceneManager()); }
+
+    //! Whether any letter of the text glows a second later.
+    bool isLit(TextFieldNode* text)
     {
         m_device->getGameClock()->update(1000);
-        m_texts[text]->updateLetters();
-        for (irr::u32 i = 0; i < m_texts[text]->getVertices().size(); ++i)
-            if (m_texts[text]->getVertices()[i].Normal.X > 0.0f)
+        text->updateLetters();
+        for (irr::u32 i = 0; i < text->getVertices().size(); ++i)
+            if (text->getVertices()[i].Normal.X > 0.0f)
                 return true;
         return false;
     }
-
-    void playAllTones()
-    {
-        for (irr::u32 tone = 0; tone < Belgarune::kToneCount; ++tone)
-            Belgarune::lightStoryTexts(m_texts, tone);
-    }
-
-    irr::core::array<TextFieldNode*> m_texts;
-    irr::scene::ICameraSceneNode* m_camera = nullptr;
 };
 } // namespace
 
 TEST_F(StoryTextsTest, FifteenTextsUnderTheSceneRootRunFromTheirSecondCell)
 {
-    ASSERT_EQ(m_texts.size(), 15u);
-    EXPECT_EQ(m_texts[0]->getParent(), m_device->getSceneManager()->getRootSceneNode());
-    EXPECT_EQ(m_texts[0]->getPosition(), vector3df(3490.0f, 7.5f, 2534.5f));
-    // Towards the first cell: +x.
-    EXPECT_GT(m_texts[0]->getVertices()[1].Pos.X, m_texts[0]->getVertices()[0].Pos.X);
-    // A raised text on side 3: cell (282, 248) moved to x - 5.5 and z + 3.
-    EXPECT_EQ(m_texts[10]->getPosition(), vector3df(2814.5f, 7.5f, 2523.0f));
+    const irr::core::array<TextFieldNode*> texts = build();
+    ASSERT_EQ(texts.size(), 15u);
+    EXPECT_EQ(texts[0]->getParent(), m_device->getSceneManager()->getRootSceneNode());
+    EXPECT_EQ(texts[0]->getPosition(), vector3df(3490.0f, 7.5f, 2534.5f));
+    EXPECT_GT(texts[0]->getVertices()[1].Pos.X, texts[0]->getVertices()[0].Pos.X) << "towards the first cell: +x";
+    EXPECT_EQ(texts[10]->getPosition(), vector3df(2814.5f, 7.5f, 2523.0f)) << "raised, side 3: x - 5.5, z + 3";
 }
 
 TEST_F(StoryTextsTest, TonesLightTextsCloserThanTheReachWithTheViolinKey)
@@ -95,14 +78,17 @@ TEST_F(StoryTextsTest, TonesLightTextsCloserThanTheReachWithTheViolinKey)
         bool violinKey;
         bool lit;
     };
-    const Case cases[] = {{0.0f, true, true}, {19.9f, true, true}, {20.0f, true, false}, {5.0f, false, false}};
-    for (const Case& c : cases)
+    irr::scene::ICameraSceneNode* camera = m_device->getSceneManager()->addCameraSceneNode();
+    g_gameBase->m_camera = camera;
+    for (const Case& c : {Case{0.0f, true, true}, Case{19.9f, true, true}, Case{20.0f, true, false},
+                          Case{5.0f, false, false}})
     {
-        m_texts = Belgarune::buildStoryTexts(m_device->getSceneManager());
+        const irr::core::array<TextFieldNode*> texts = build();
         g_gameBase->m_hasItem[1] = c.violinKey;
-        m_camera->setPosition(m_texts[3]->getPosition() + vector3df(0.0f, 0.0f, c.distance));
-        playAllTones();
-        EXPECT_EQ(isLit(3), c.lit) << "distance " << c.distance << " key " << c.violinKey;
-        EXPECT_FALSE(isLit(0)) << "a text far away";
+        camera->setPosition(texts[3]->getPosition() + vector3df(0.0f, 0.0f, c.distance));
+        for (irr::u32 tone = 0; tone < Belgarune::kToneCount; ++tone)
+            Belgarune::lightStoryTexts(texts, tone);
+        EXPECT_EQ(isLit(texts[3]), c.lit) << "distance " << c.distance << " key " << c.violinKey;
+        EXPECT_FALSE(isLit(texts[0])) << "a text far away";
     }
 }

@@ -20,12 +20,6 @@ namespace
 class TextFieldNodeTest : public testsupport::NullDeviceTest
 {
 protected:
-    void TearDown() override
-    {
-        m_nodes.clear();
-        NullDeviceTest::TearDown();
-    }
-
     //! A text along +x from the origin, held by the scene graph.
     TextFieldNode* build(const wchar_t* text)
     {
@@ -33,14 +27,11 @@ protected:
         TextFieldNode* node = new TextFieldNode(scene->getRootSceneNode(), scene, -1);
         node->buildLetters(text, vector3df(0.0f, 0.0f, 0.0f), vector3df(10.0f, 0.0f, 0.0f));
         node->drop();
-        m_nodes.push_back(node);
         return node;
     }
 
-    void advanceGameClock(irr::u32 ms) { m_device->getGameClock()->update(ms); }
-
-    //! The tone whose colour the letter (four vertices each) carries, or -1.
-    static int toneOfLetter(const TextFieldNode& node, irr::u32 letter)
+    //! The tone whose colour the letter carries, or -1.
+    static int toneOf(const TextFieldNode& node, irr::u32 letter)
     {
         for (irr::u32 tone = 0; tone < Belgarune::kToneCount; ++tone)
             if (node.getVertices()[letter * 4].Color == Belgarune::toneColor(tone))
@@ -48,20 +39,12 @@ protected:
         return -1;
     }
 
-    static irr::f32 glowOf(const TextFieldNode& node, irr::u32 letter)
+    static void expectUpperLeft(const TextFieldNode& node, irr::u32 letter, const vector3df& expected)
     {
-        return node.getVertices()[letter * 4].Normal.X;
+        const vector3df& actual = node.getVertices()[letter * 4].Pos;
+        EXPECT_TRUE(actual.equals(expected, 1e-4f)) << "letter " << letter << " at " << actual.X << ", " << actual.Y;
     }
-
-    std::vector<TextFieldNode*> m_nodes;
 };
-
-void expectNear(const vector3df& actual, const vector3df& expected, const char* what)
-{
-    EXPECT_NEAR(actual.X, expected.X, 1e-4f) << what;
-    EXPECT_NEAR(actual.Y, expected.Y, 1e-4f) << what;
-    EXPECT_NEAR(actual.Z, expected.Z, 1e-4f) << what;
-}
 } // namespace
 
 TEST_F(TextFieldNodeTest, LaysLettersOutAlongTheWallAndSkipsSpaces)
@@ -69,43 +52,27 @@ TEST_F(TextFieldNodeTest, LaysLettersOutAlongTheWallAndSkipsSpaces)
     const TextFieldNode* node = build(L"ab c");
     ASSERT_EQ(node->getVertices().size(), 12u);
     ASSERT_EQ(node->getIndices().size(), 18u);
-    // Corners upper-left, upper-right, lower-left, lower-right; the space keeps its place.
-    const irr::f32 lefts[3] = {0.0f, 0.4f, 1.2f};
-    for (irr::u32 letter = 0; letter < 3; ++letter)
-    {
-        const irr::f32 x = lefts[letter];
-        expectNear(node->getVertices()[letter * 4].Pos, vector3df(x, 0.0f, 0.0f), "upper-left");
-        expectNear(node->getVertices()[letter * 4 + 1].Pos, vector3df(x + 0.4f, 0.0f, 0.0f), "upper-right");
-        expectNear(node->getVertices()[letter * 4 + 2].Pos, vector3df(x, -0.4f, 0.0f), "lower-left");
-        expectNear(node->getVertices()[letter * 4 + 3].Pos, vector3df(x + 0.4f, -0.4f, 0.0f), "lower-right");
-    }
+    // Upper-left, upper-right, lower-left, lower-right of 'c', after the blank's place.
+    const vector3df corners[4] = {{1.2f, 0.0f, 0.0f}, {1.6f, 0.0f, 0.0f}, {1.2f, -0.4f, 0.0f}, {1.6f, -0.4f, 0.0f}};
+    for (irr::u32 i = 0; i < 4; ++i)
+        EXPECT_TRUE(node->getVertices()[8 + i].Pos.equals(corners[i], 1e-4f)) << "corner " << i;
     const irr::u16 secondLetter[6] = {5, 7, 6, 4, 5, 6};
     for (irr::u32 i = 0; i < 6; ++i)
         EXPECT_EQ(node->getIndices()[6 + i], secondLetter[i]);
-    EXPECT_EQ(node->getBoundingBox().MinEdge, vector3df(0.0f, -0.4f, 0.0f));
-    EXPECT_EQ(node->getBoundingBox().MaxEdge, vector3df(1.6f, 0.0f, 0.0f));
+    EXPECT_TRUE(node->getBoundingBox().MaxEdge.equals(vector3df(1.6f, 0.0f, 0.0f), 1e-4f));
 }
 
-TEST_F(TextFieldNodeTest, LineBreakStartsTheNextLineBelowTheFirstLetter)
+TEST_F(TextFieldNodeTest, LineBreaksAndTheLowEightBitsOfCharacters)
 {
-    const TextFieldNode* node = build(L"abcdef\ng\n\nh");
-    ASSERT_EQ(node->getVertices().size(), 32u);
-    expectNear(node->getVertices()[6 * 4].Pos, vector3df(0.0f, -0.4f, 0.0f), "second line");
-    expectNear(node->getVertices()[7 * 4].Pos, vector3df(0.0f, -1.2f, 0.0f), "after an empty line");
-}
-
-TEST_F(TextFieldNodeTest, WritesInTheDirectionOfTheTarget)
-{
-    irr::scene::ISceneManager* scene = m_device->getSceneManager();
-    TextFieldNode* node = new TextFieldNode(scene->getRootSceneNode(), scene, -1);
-    node->buildLetters(L"ab", vector3df(3490.0f, 7.5f, 2534.5f), vector3df(3490.0f, 7.5f, 2524.5f));
-    EXPECT_EQ(node->getPosition(), vector3df(3490.0f, 7.5f, 2534.5f));
-    expectNear(node->getVertices()[5].Pos, vector3df(0.0f, 0.0f, -0.8f), "second letter's upper-right");
-    node->drop();
-}
-
-TEST_F(TextFieldNodeTest, BlanksAndLineBreaksAloneDrawNothing)
-{
+    const TextFieldNode* lines = build(L"abcdef\ng\n\nh");
+    ASSERT_EQ(lines->getVertices().size(), 32u);
+    expectUpperLeft(*lines, 6, vector3df(0.0f, -0.4f, 0.0f));
+    expectUpperLeft(*lines, 7, vector3df(0.0f, -1.2f, 0.0f));
+    // U+0120 reads as a blank and U+010A as a line break.
+    const TextFieldNode* wide = build(L"a\x0120" L"b\x010A" L"c");
+    ASSERT_EQ(wide->getVertices().size(), 12u);
+    expectUpperLeft(*wide, 1, vector3df(0.8f, 0.0f, 0.0f));
+    expectUpperLeft(*wide, 2, vector3df(0.0f, -0.4f, 0.0f));
     EXPECT_TRUE(build(L"  \n \n")->getVertices().empty());
 }
 
@@ -118,78 +85,56 @@ TEST_F(TextFieldNodeTest, DrawsOneToneForEveryCharacterIncludingBlanks)
         drawn.push_back(Talvoren::OmbelDevice::random(0, 4));
     std::srand(11);
     const TextFieldNode* node = build(text);
-    const irr::u32 drawnIndexOfLetter[5] = {0, 1, 3, 5, 6};
+    const irr::u32 characterOfLetter[5] = {0, 1, 3, 5, 6};
     for (irr::u32 letter = 0; letter < 5; ++letter)
-        EXPECT_EQ(toneOfLetter(*node, letter), drawn[drawnIndexOfLetter[letter]]) << "letter " << letter;
+        EXPECT_EQ(toneOf(*node, letter), drawn[characterOfLetter[letter]]) << "letter " << letter;
 }
 
-TEST(TextFieldLetterRect, CellsOfTheAtlas)
+TEST(TextFieldLetterRect, CellsOfTheAtlasAndNoAtlas)
 {
     struct Case
     {
         irr::c8 letter;
-        irr::u32 left;
-        irr::u32 top;
-    };
-    const Case cases[] = {{'a', 0, 0},    {'v', 858, 0},  {'c', 0, 78},   {'e', 858, 78},
-                          {'x', 78, 156}, {'A', 0, 0},    {'.', 0, 0},    {'7', 0, 0}};
-    const irr::core::dimension2du atlas(936, 312);
-    for (const Case& c : cases)
-    {
+        irr::core::dimension2du atlas;
         vector2df topLeft;
         vector2df bottomRight;
-        TextFieldNode::getLetterRect(c.letter, atlas, topLeft, bottomRight);
-        EXPECT_FLOAT_EQ(topLeft.X, c.left / 936.0f) << c.letter;
-        EXPECT_FLOAT_EQ(topLeft.Y, c.top / 312.0f) << c.letter;
-        EXPECT_FLOAT_EQ(bottomRight.X, (c.left + 70) / 936.0f) << c.letter;
-        EXPECT_FLOAT_EQ(bottomRight.Y, (c.top + 70) / 312.0f) << c.letter;
+    };
+    const irr::core::dimension2du atlas(936, 312);
+    const Case cases[] = {
+        {'a', atlas, {0.0f, 0.0f}, {70.0f / 936, 70.0f / 312}},
+        {'v', atlas, {858.0f / 936, 0.0f}, {928.0f / 936, 70.0f / 312}},
+        {'e', atlas, {858.0f / 936, 78.0f / 312}, {928.0f / 936, 148.0f / 312}},
+        {'x', atlas, {78.0f / 936, 156.0f / 312}, {148.0f / 936, 226.0f / 312}},
+        {'A', atlas, {0.0f, 0.0f}, {70.0f / 936, 70.0f / 312}},
+        {'.', atlas, {0.0f, 0.0f}, {70.0f / 936, 70.0f / 312}},
+        {'v', irr::core::dimension2du(0, 0), {0.0f, 0.0f}, {0.0f, 0.0f}},
+    };
+    for (const Case& c : cases)
+    {
+        vector2df topLeft(9.0f, 9.0f);
+        vector2df bottomRight(9.0f, 9.0f);
+        TextFieldNode::getLetterRect(c.letter, c.atlas, topLeft, bottomRight);
+        EXPECT_TRUE(topLeft.equals(c.topLeft)) << c.letter << " " << c.atlas.Width;
+        EXPECT_TRUE(bottomRight.equals(c.bottomRight)) << c.letter << " " << c.atlas.Width;
     }
 }
 
-TEST(TextFieldLetterRect, MissingAtlasGivesTheCornerInsteadOfNaN)
-{
-    vector2df topLeft(9.0f, 9.0f);
-    vector2df bottomRight(9.0f, 9.0f);
-    TextFieldNode::getLetterRect('v', irr::core::dimension2du(0, 0), topLeft, bottomRight);
-    EXPECT_EQ(topLeft, vector2df(0.0f, 0.0f));
-    EXPECT_EQ(bottomRight, vector2df(0.0f, 0.0f));
-}
-
-TEST_F(TextFieldNodeTest, UsesTheLowEightBitsOfACharacter)
-{
-    // U+0120 reads as a blank and U+010A as a line break.
-    const TextFieldNode* node = build(L"a\x0120" L"b\x010A" L"c");
-    ASSERT_EQ(node->getVertices().size(), 12u);
-    expectNear(node->getVertices()[4].Pos, vector3df(0.8f, 0.0f, 0.0f), "after the blank");
-    expectNear(node->getVertices()[8].Pos, vector3df(0.0f, -0.4f, 0.0f), "after the line break");
-}
-
-TEST_F(TextFieldNodeTest, LitTonesGlowInOverTwoSecondsOfGameTime)
+TEST_F(TextFieldNodeTest, LitTonesGlowInOverTwoSecondsOfGameTimeOnce)
 {
     std::srand(3);
     TextFieldNode* node = build(L"abcdefghijklmnopqrstuvwxyz");
-    const int tone = toneOfLetter(*node, 0);
-    advanceGameClock(500);
+    const int tone = toneOf(*node, 0);
+    m_device->getGameClock()->update(500);
     node->lightTone(static_cast<irr::u32>(tone));
-    const irr::f32 expected[] = {0.0f, 0.5f, 1.0f, 1.0f};
-    for (irr::f32 glow : expected)
+    for (irr::f32 glow : {0.0f, 0.5f, 1.0f, 1.0f})
     {
         node->updateLetters();
         for (irr::u32 letter = 0; letter < 26; ++letter)
-            EXPECT_FLOAT_EQ(glowOf(*node, letter), toneOfLetter(*node, letter) == tone ? glow : 0.0f) << letter;
-        advanceGameClock(1000);
+            EXPECT_FLOAT_EQ(node->getVertices()[letter * 4 + 3].Normal.X, toneOf(*node, letter) == tone ? glow : 0.0f)
+                << letter;
+        m_device->getGameClock()->update(1000);
+        node->lightTone(static_cast<irr::u32>(tone));
     }
-}
-
-TEST_F(TextFieldNodeTest, ATonesLettersLightOnlyOnce)
-{
-    TextFieldNode* node = build(L"a");
-    const irr::u32 tone = static_cast<irr::u32>(toneOfLetter(*node, 0));
-    node->lightTone(tone);
-    advanceGameClock(1000);
-    node->lightTone(tone);
-    node->updateLetters();
-    EXPECT_FLOAT_EQ(glowOf(*node, 0), 0.5f);
 }
 
 TEST_F(TextFieldNodeTest, ASecondLayoutReplacesTheFirst)
@@ -199,7 +144,4 @@ TEST_F(TextFieldNodeTest, ASecondLayoutReplacesTheFirst)
     ASSERT_EQ(node->getVertices().size(), 8u);
     for (irr::u32 i = 0; i < node->getIndices().size(); ++i)
         EXPECT_LT(node->getIndices()[i], 8u);
-    for (irr::u32 tone = 0; tone < Belgarune::kToneCount; ++tone)
-        node->lightTone(tone);
-    node->updateLetters();
 }

@@ -3,10 +3,19 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 namespace testsupport
 {
+bool isNear(const irr::video::SColor& a, const irr::video::SColor& b, irr::s32 tolerance)
+{
+    const auto close = [tolerance](irr::u32 x, irr::u32 y) {
+        return std::abs(static_cast<irr::s32>(x) - static_cast<irr::s32>(y)) <= tolerance;
+    };
+    return close(a.getRed(), b.getRed()) && close(a.getGreen(), b.getGreen()) && close(a.getBlue(), b.getBlue());
+}
+
 irr::video::SColor Frame::at(irr::u32 x, irr::u32 y) const
 {
     const irr::u8* p = &pixels[(y * width + x) * 4];

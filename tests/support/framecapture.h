@@ -9,6 +9,9 @@
 
 namespace testsupport
 {
+//! Red, green and blue each within tolerance.
+bool isNear(const irr::video::SColor& a, const irr::video::SColor& b, irr::s32 tolerance);
+
 struct Frame
 {
     irr::u32 width = 0;
@@ -17,6 +20,11 @@ struct Frame
     std::vector<irr::u8> pixels;
 
     irr::video::SColor at(irr::u32 x, irr::u32 y) const;
+    //! Pixels in the rectangle within tolerance of the colour in every channel.
+    irr::u32 countNear(const irr::core::rect<irr::s32>& area, irr::video::SColor color, irr::s32 tolerance) const
+    {
+        return count(area, [&](const irr::video::SColor& c) { return isNear(c, color, tolerance); });
+    }
     //! Pixels in the rectangle for which the test holds.
     template <typename Test>
     irr::u32 count(const irr::core::rect<irr::s32>& area, Test test) const

@@ -91,14 +91,6 @@ TEST_F(MapViewTest, ShowsAWindowOfTwentyByFifteenCellsAboutTheViewer)
     EXPECT_EQ(m_map->getMapPicture()->getSourceRect(), irr::core::rect<irr::s32>(-7, -6, 13, 8));
 }
 
-TEST_F(MapViewTest, SitsInTheLowerRightCornerOfTheScreen)
-{
-    m_map.reset();
-    restartDevice(irr::core::dimension2du(1920, 1080));
-    makeMap();
-    EXPECT_EQ(m_map->getMapPicture()->getImageRect(), irr::core::rect<irr::s32>(1488, 756, 1776, 972));
-}
-
 TEST_F(MapViewTest, RemakesItsTextureOnEveryNewCellAndOnRefresh)
 {
     irr::video::IVideoDriver* driver = m_device->getVideoDriver();

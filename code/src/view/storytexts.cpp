@@ -17,7 +17,7 @@ struct StoryText
     //! The text runs from the second cell towards the first.
     irr::core::vector2d<irr::s32> firstCell;
     irr::core::vector2d<irr::s32> secondCell;
-    irr::s32 side;
+    WallSide side;
     bool raised;
 };
 
@@ -25,21 +25,23 @@ const irr::f32 kTextHeight = 7.5f;
 const irr::u32 kViolinKey = 1;
 
 const StoryText kStoryTexts[] = {
-    {L"she wished she could turn him back\nbut his madness dwelled and grew", {350, 246}, {349, 246}, 2, false},
-    {L"and in a flood of tears\nshe brought him down", {353, 250}, {353, 249}, 3, false},
-    {L"and watched and prayed over the king\nwho was buried alive", {349, 254}, {350, 254}, 1, false},
-    {L"the sister led him into the green\nto peel of his face with a knife", {265, 237}, {265, 238}, 4, false},
-    {L"so he was invisible\nin a world full of faces", {269, 234}, {268, 234}, 2, false},
-    {L"the prince lived on secretly\nand escaped the foes hands", {273, 238}, {273, 237}, 3, false},
-    {L"after the death of the queen\nthe faceless prince became king", {243, 247}, {244, 247}, 1, false},
-    {L"people in his kingdom had to\nbe faceless like himself", {240, 243}, {240, 244}, 4, false},
-    {L"and his Sister sang her\nsong again to ease the pain", {244, 239}, {243, 239}, 2, false},
-    {L"they came with\ninhuman power and\nbrought us down", {280, 247}, {279, 247}, 2, true},
-    {L"our queen couldnt\nsubsist against\nthe foes power", {282, 249}, {282, 248}, 3, true},
-    {L"The queen was\nwilling to\ngive everything", {279, 253}, {280, 253}, 1, true},
-    {L"so she gave up on\nher son. killing\none to spare\neveryone", {282, 253}, {282, 252}, 3, true},
-    {L"the mothers song\ngives time where\nit is needed", {292, 248}, {291, 248}, 2, true},
-    {L"for she was the\none who had none\nof it left", {291, 252}, {292, 252}, 1, true},
+    {L"she wished she could turn him back\nbut his madness dwelled and grew", {350, 246}, {349, 246},
+     WallSide::MinusZ, false},
+    {L"and in a flood of tears\nshe brought him down", {353, 250}, {353, 249}, WallSide::PlusX, false},
+    {L"and watched and prayed over the king\nwho was buried alive", {349, 254}, {350, 254}, WallSide::PlusZ, false},
+    {L"the sister led him into the green\nto peel of his face with a knife", {265, 237}, {265, 238},
+     WallSide::MinusX, false},
+    {L"so he was invisible\nin a world full of faces", {269, 234}, {268, 234}, WallSide::MinusZ, false},
+    {L"the prince lived on secretly\nand escaped the foes hands", {273, 238}, {273, 237}, WallSide::PlusX, false},
+    {L"after the death of the queen\nthe faceless prince became king", {243, 247}, {244, 247}, WallSide::PlusZ, false},
+    {L"people in his kingdom had to\nbe faceless like himself", {240, 243}, {240, 244}, WallSide::MinusX, false},
+    {L"and his Sister sang her\nsong again to ease the pain", {244, 239}, {243, 239}, WallSide::MinusZ, false},
+    {L"they came with\ninhuman power and\nbrought us down", {280, 247}, {279, 247}, WallSide::MinusZ, true},
+    {L"our queen couldnt\nsubsist against\nthe foes power", {282, 249}, {282, 248}, WallSide::PlusX, true},
+    {L"The queen was\nwilling to\ngive everything", {279, 253}, {280, 253}, WallSide::PlusZ, true},
+    {L"so she gave up on\nher son. killing\none to spare\neveryone", {282, 253}, {282, 252}, WallSide::PlusX, true},
+    {L"the mothers song\ngives time where\nit is needed", {292, 248}, {291, 248}, WallSide::MinusZ, true},
+    {L"for she was the\none who had none\nof it left", {291, 252}, {292, 252}, WallSide::PlusZ, true},
 };
 } // namespace
 

@@ -4,29 +4,29 @@
 
 namespace Belgarune
 {
-irr::core::vector3df wallPoint(const irr::core::vector2d<irr::s32>& mapCell, irr::s32 side, irr::f32 height,
+irr::core::vector3df wallPoint(const irr::core::vector2d<irr::s32>& mapCell, WallSide side, irr::f32 height,
                                bool raised)
 {
     irr::core::vector3df point = gridToWorld(mapCell);
     point.Y = height;
     switch (side)
     {
-    case 1:
+    case WallSide::PlusZ:
         point.Z += 5.5f;
         if (raised)
             point.X -= 7.0f;
         break;
-    case 2:
+    case WallSide::MinusZ:
         point.Z -= 5.5f;
         if (raised)
             point.X -= 3.0f;
         break;
-    case 3:
+    case WallSide::PlusX:
         point.X -= 5.5f;
         if (raised)
             point.Z += 3.0f;
         break;
-    case 4:
+    case WallSide::MinusX:
         point.X += 5.5f;
         if (raised)
             point.Z += 3.0f;

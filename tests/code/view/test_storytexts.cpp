@@ -14,23 +14,24 @@ using irr::core::vector3df;
 
 TEST(WallPoint, MovesTheCellsPointToItsWall)
 {
+    using Side = Belgarune::WallSide;
     struct Case
     {
-        irr::s32 side;
+        Side side;
         bool raised;
         vector3df expected;
     };
     // Cell (350, 246) lies at (3500, 2540).
     const Case cases[] = {
-        {1, false, {3500.0f, 7.5f, 2545.5f}}, {2, false, {3500.0f, 7.5f, 2534.5f}},
-        {3, false, {3494.5f, 7.5f, 2540.0f}}, {4, false, {3505.5f, 7.5f, 2540.0f}},
-        {1, true, {3493.0f, 7.5f, 2545.5f}},  {2, true, {3497.0f, 7.5f, 2534.5f}},
-        {3, true, {3494.5f, 7.5f, 2543.0f}},  {4, true, {3505.5f, 7.5f, 2543.0f}},
-        {0, true, {3500.0f, 7.5f, 2540.0f}},  {5, false, {3500.0f, 7.5f, 2540.0f}},
+        {Side::PlusZ, false, {3500.0f, 7.5f, 2545.5f}}, {Side::MinusZ, false, {3500.0f, 7.5f, 2534.5f}},
+        {Side::PlusX, false, {3494.5f, 7.5f, 2540.0f}}, {Side::MinusX, false, {3505.5f, 7.5f, 2540.0f}},
+        {Side::PlusZ, true, {3493.0f, 7.5f, 2545.5f}},  {Side::MinusZ, true, {3497.0f, 7.5f, 2534.5f}},
+        {Side::PlusX, true, {3494.5f, 7.5f, 2543.0f}},  {Side::MinusX, true, {3505.5f, 7.5f, 2543.0f}},
+        {Side::None, true, {3500.0f, 7.5f, 2540.0f}},  {static_cast<Side>(5), false, {3500.0f, 7.5f, 2540.0f}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Belgarune::wallPoint({350, 246}, c.side, 7.5f, c.raised), c.expected)
-            << "side " << c.side << " raised " << c.raised;
+            << "side " << static_cast<int>(c.side) << " raised " << c.raised;
 }
 
 namespace

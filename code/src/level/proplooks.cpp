@@ -9,7 +9,7 @@ namespace
 using irr::core::vector3df;
 using K = PieceKind;
 
-const irr::s32 kAny = PropLook::kAnyVariant;
+constexpr std::nullopt_t kAny = std::nullopt;
 const vector3df kNone(0.0f, 0.0f, 0.0f);
 const vector3df kKeystoneScale(0.3f, 0.3f, 0.3f);
 
@@ -110,7 +110,7 @@ const PropLook* findPropLook(PieceKind kind, irr::s32 variant)
             continue;
         if (look.variant == variant)
             return &look;
-        if (look.variant == kAny && !anyVariant)
+        if (!look.variant && !anyVariant)
             anyVariant = &look;
     }
     return anyVariant;

@@ -7,6 +7,8 @@
 #include <irrTypes.h>
 #include <vector3d.h>
 
+#include <optional>
+
 namespace Belgarune
 {
 //! Whether a prop keeps its facing's yaw (turned further by the yaw of its
@@ -40,11 +42,9 @@ enum class PropExtra
 
 struct PropLook
 {
-    //! A row for every variant that has none of its own.
-    static constexpr irr::s32 kAnyVariant = -1000;
-
     PieceKind kind;
-    irr::s32 variant;
+    //! None: the row of every variant that has none of its own.
+    std::optional<irr::s32> variant;
     const char* mesh;
     //! Layer 2 of every material; null: none.
     const char* color;

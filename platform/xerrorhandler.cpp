@@ -6,26 +6,41 @@ namespace platform
 {
 namespace
 {
-std::function<void(const std::string&)>& reporter()
+// The GLX request that carries vendor extensions such as the swap interval.
+constexpr int kGlxVendorPrivate = 16;
+
+std::function<void(const XError&)>& reporter()
 {
-    static std::function<void(const std::string&)> report;
+    static std::function<void(const XError&)> report;
     return report;
 }
 
 int onXError(Display* display, XErrorEvent* error)
 {
-    char text[256] = {0};
-    XGetErrorText(display, error->error_code, text, sizeof(text) - 1);
-    const std::string message = "X error: " + std::string(text) + " (request " +
-                                std::to_string(static_cast<int>(error->request_code)) + "." +
-                                std::to_string(static_cast<int>(error->minor_code)) + ")";
-    if (reporter())
-        reporter()(message);
+    if (!reporter())
+        return 0;
+    char name[256] = {0};
+    XGetErrorText(display, error->error_code, name, sizeof(name) - 1);
+    const std::string text = "X error: " + std::string(name) + " (request " +
+                             std::to_string(static_cast<int>(error->request_code)) + "." +
+                             std::to_string(static_cast<int>(error->minor_code)) + ")";
+    reporter()({text, classifyXError(error->error_code, name, error->minor_code)});
     return 0;
 }
 } // namespace
 
-void installXErrorHandler(std::function<void(const std::string&)> report)
+XErrorKind classifyXError(int errorCode, const std::string& errorName, int minorCode)
+{
+    // Extension errors have no fixed code; GLX names its own.
+    if (errorCode == BadWindow || errorCode == BadDrawable || errorName == "GLXBadDrawable" ||
+        errorName == "GLXBadWindow")
+        return XErrorKind::DrawableLost;
+    if (errorName == "GLXBadContextTag" && minorCode == kGlxVendorPrivate)
+        return XErrorKind::SwapControlRefused;
+    return XErrorKind::Other;
+}
+
+void installXErrorHandler(std::function<void(const XError&)> report)
 {
     reporter() = std::move(report);
     XSetErrorHandler(onXError);

@@ -21,6 +21,7 @@
 #include "talvoren/soundsystem/fadesoundevent.h"
 #include "talvoren/soundsystem/playsoundevent.h"
 #include "talvoren/soundsystem/soundmanager.h"
+#include "talvoren/xerrorlog.h"
 
 #include <irrlicht.h>
 
@@ -75,7 +76,9 @@ OmbelDevice::OmbelDevice()
       m_joystickState{},
       m_logLevel(1),
       m_lastTimerDelta(0),
-      m_timerDeltaStarted(false)
+      m_timerDeltaStarted(false),
+      m_xErrorLog(std::make_unique<XErrorLog>(
+          [this](const std::string& text, irr::u32 type) { log(toStringw(text), type, false); }))
 {
 }
 
@@ -93,6 +96,8 @@ OmbelDevice::~OmbelDevice()
     m_processManager.reset();
     m_gameClock.reset();
     m_systemClock.reset();
+    // Tearing down a window lost from outside raises errors nobody needs to see.
+    platform::installXErrorHandler(nullptr);
     releaseIrrlichtDevice();
 }
 
@@ -146,7 +151,7 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
 
     // Mesa under a virtual X server answers the vertical-sync request with an
     // asynchronous error; Xlib's default handler would end the process.
-    platform::installXErrorHandler([](const std::string& text) { Talvoren::logError(toStringw(text)); });
+    platform::installXErrorHandler([this](const platform::XError& error) { onXError(error); });
 
     m_creatingDevice = true;
     m_irrDevice = irr::createDeviceEx(params);
@@ -228,6 +233,7 @@ void OmbelDevice::run()
     irr::core::dimension2d<irr::u32> lastSize = m_driver->getScreenSize();
     m_frameDeltaMs = 0;
     m_gameDeltaMs = 0;
+    m_xErrorLog->open();
 
     while (m_irrDevice->run() && !m_quit)
     {
@@ -268,6 +274,15 @@ void OmbelDevice::run()
         if (m_activeLogic)
             m_activeLogic->onFrameEnd();
     }
+    m_xErrorLog->flushRepeats();
+}
+
+void OmbelDevice::onXError(const platform::XError& error)
+{
+    // A window destroyed from outside ends the loop as closing it does.
+    if (error.kind == platform::XErrorKind::DrawableLost)
+        quit();
+    m_xErrorLog->report(error);
 }
 
 bool OmbelDevice::setGameLogic(const std::shared_ptr<GameLogic>& logic)

@@ -35,6 +35,11 @@ class IGUIFont;
 class EventManager;
 class ProcessManager;
 
+namespace platform
+{
+struct XError;
+}
+
 namespace Talvoren
 {
 class Clock;
@@ -45,6 +50,7 @@ class OmbelScriptManager;
 class ShaderManager;
 class SimpleLanguageSystem;
 class SoundManager;
+class XErrorLog;
 
 //! The engine's name (window caption while starting, caption of message boxes).
 extern const wchar_t* const g_engineName;
@@ -155,6 +161,8 @@ private:
     //! A key event while the console is visible; returns whether it is consumed.
     bool handleConsoleKey(const irr::SEvent::SKeyInput& key, int keyCode);
     void drawConsoleLayers();
+    //! Called from Xlib's error handler.
+    void onXError(const platform::XError& error);
 
     bool m_creatingDevice;
     irr::video::SColor m_clearColor;
@@ -192,6 +200,7 @@ private:
     bool m_timerDeltaStarted;
     //! Made by init; released first of the members, before the managers whose processes may hold its sounds.
     std::shared_ptr<SoundManager> m_soundManager;
+    std::unique_ptr<XErrorLog> m_xErrorLog;
 };
 } // namespace Talvoren
 

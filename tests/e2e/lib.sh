@@ -59,10 +59,10 @@ wait_for_window() {
   fail "no window named $1"
 }
 
-# Waits for the game to end; sets GAME_STATUS.
+# Waits at most $1 seconds (120 when not given) for the game to end; sets GAME_STATUS.
 wait_for_exit() {
   GAME_STATUS=""
-  for _ in $(seq 1 1200); do
+  for _ in $(seq 1 $((${1:-120} * 10))); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then
       set +e; wait "$GAME_PID"; GAME_STATUS=$?; set -e
       return 0

@@ -11,6 +11,7 @@
 #include "talvoren/eventmanager.h"
 #include "talvoren/events/addtoloadqueueevent.h"
 #include "talvoren/events/engineeventtypes.h"
+#include "talvoren/framepacer.h"
 #include "talvoren/gamelogic.h"
 #include "talvoren/languagesystem.h"
 #include "talvoren/logfile.h"
@@ -25,6 +26,7 @@
 
 #include <irrlicht.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <type_traits>
@@ -52,6 +54,9 @@ irr::core::stringw toStringw(irr::u32 number)
 {
     return toStringw(std::to_string(number));
 }
+
+// The game's movement rules assume frames of about this length (1/60 s).
+constexpr std::chrono::nanoseconds kMinFrameInterval(16'666'667);
 } // namespace
 
 OmbelDevice::OmbelDevice()
@@ -234,6 +239,9 @@ void OmbelDevice::run()
     m_frameDeltaMs = 0;
     m_gameDeltaMs = 0;
     m_xErrorLog->open();
+    // Only a real window is paced; loops on the null driver run at full speed.
+    FramePacer pacer(m_driver->getDriverType() == irr::video::EDT_NULL ? FramePacer::Clock::duration::zero()
+                                                                         : kMinFrameInterval);
 
     while (m_irrDevice->run() && !m_quit)
     {
@@ -273,6 +281,7 @@ void OmbelDevice::run()
 
         if (m_activeLogic)
             m_activeLogic->onFrameEnd();
+        pacer.waitForNextFrame();
     }
     m_xErrorLog->flushRepeats();
 }

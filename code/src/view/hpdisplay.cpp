@@ -1,7 +1,7 @@
 #include "code/src/view/hpdisplay.h"
 
 #include "code/src/state/gamebase.h"
-#include "platform/pathresolver.h"
+#include "code/src/view/gametexture.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/picturescenenode.h"
 #include "talvoren/shadermanager.h"
@@ -11,7 +11,6 @@
 #include <IVideoDriver.h>
 
 #include <algorithm>
-#include <string>
 
 namespace Belgarune
 {
@@ -51,8 +50,7 @@ void HpDisplay::release()
 void HpDisplay::build()
 {
     release();
-    irr::video::ITexture* texture =
-        m_sceneManager->getVideoDriver()->getTexture(platform::resolvePath(std::string(kHeartsFile)).c_str());
+    irr::video::ITexture* texture = loadGameTexture(m_sceneManager->getVideoDriver(), kHeartsFile);
     const irr::core::dimension2du size = texture ? texture->getOriginalSize() : irr::core::dimension2du(0, 0);
     const irr::s32 width = static_cast<irr::s32>(size.Width);
     const irr::s32 half = static_cast<irr::s32>(size.Width * 0.5);

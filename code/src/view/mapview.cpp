@@ -1,8 +1,8 @@
 #include "code/src/view/mapview.h"
 
 #include "code/src/state/gamebase.h"
+#include "code/src/view/gametexture.h"
 #include "code/src/world/gameworld.h"
-#include "platform/pathresolver.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/picturescenenode.h"
 
@@ -11,7 +11,6 @@
 #include <ITexture.h>
 #include <IVideoDriver.h>
 
-#include <string>
 
 namespace Belgarune
 {
@@ -81,7 +80,7 @@ void MapView::refresh()
     m_mapPicture->setMaterialType(irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL);
 
     m_backPicture = new Talvoren::PictureSceneNode(nullptr, m_sceneManager, -1);
-    irr::video::ITexture* frame = driver->getTexture(platform::resolvePath(std::string(kFrameFile)).c_str());
+    irr::video::ITexture* frame = loadGameTexture(driver, kFrameFile);
     if (frame)
     {
         const irr::core::dimension2du size = frame->getOriginalSize();

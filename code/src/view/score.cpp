@@ -1,8 +1,8 @@
 #include "code/src/view/score.h"
 
+#include "code/src/view/gametexture.h"
 #include "code/src/view/gametime.h"
 #include "code/src/view/tonecolors.h"
-#include "platform/pathresolver.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/picturescenenode.h"
 
@@ -13,7 +13,6 @@
 #include <IVideoDriver.h>
 
 #include <cmath>
-#include <string>
 
 namespace Belgarune
 {
@@ -26,11 +25,6 @@ const char* const kLines = "gamedata/gui/lines.png";
 const char* const kGreyLines = "gamedata/gui/lines2.png";
 const char* const kClef = "gamedata/gui/key1.png";
 const irr::video::SColor kClear(0, 0, 0, 0);
-
-irr::video::ITexture* loadTexture(irr::video::IVideoDriver* driver, const char* file)
-{
-    return file ? driver->getTexture(platform::resolvePath(std::string(file)).c_str()) : nullptr;
-}
 } // namespace
 
 Score::Score()
@@ -49,7 +43,7 @@ irr::scene::ISceneNode* Score::addSheetCube(const irr::core::vector3df& scale, c
 {
     irr::scene::ISceneNode* cube = m_sceneManager->addCubeSceneNode(10.0f);
     cube->setScale(scale);
-    cube->setMaterialTexture(0, loadTexture(m_sceneManager->getVideoDriver(), texture));
+    cube->setMaterialTexture(0, loadGameTexture(m_sceneManager->getVideoDriver(), texture));
     cube->setMaterialFlag(irr::video::EMF_LIGHTING, false);
     cube->setMaterialType(irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL);
     return cube;
@@ -63,8 +57,9 @@ void Score::init()
                                                   irr::core::vector3df(-700.0f, 0.0f, 0.0f), -1, true);
 
     m_staffPicture = new Talvoren::PictureSceneNode(nullptr, m_sceneManager, -1);
-    m_staffPicture->setImage(loadTexture(m_sceneManager->getVideoDriver(), kLines),
+    m_staffPicture->setImage(loadGameTexture(m_sceneManager->getVideoDriver(), kLines),
                              irr::core::rect<irr::s32>(0, 0, 2000, 1024), irr::core::rect<irr::s32>(0, 0, 500, 500));
+    m_staffPicture->setMaterialFlag(irr::video::EMF_LIGHTING, false);
     m_staffPicture->setMaterialType(irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL);
 
     m_staff = addSheetCube(irr::core::vector3df(25.0f, 0.1f, 150.0f), kLines);
@@ -77,7 +72,7 @@ void Score::setLineStyle(bool playable)
 {
     m_lineStyle = playable;
     if (m_staff)
-        m_staff->setMaterialTexture(0, loadTexture(m_sceneManager->getVideoDriver(), playable ? kLines : kGreyLines));
+        m_staff->setMaterialTexture(0, loadGameTexture(m_sceneManager->getVideoDriver(), playable ? kLines : kGreyLines));
 }
 
 void Score::addNote(irr::u32 tone)

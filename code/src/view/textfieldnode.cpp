@@ -1,7 +1,7 @@
 #include "code/src/view/textfieldnode.h"
 
+#include "code/src/view/gametexture.h"
 #include "code/src/view/gametime.h"
-#include "platform/pathresolver.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/shadermanager.h"
 
@@ -9,7 +9,6 @@
 #include <ITexture.h>
 #include <IVideoDriver.h>
 
-#include <string>
 
 namespace Belgarune
 {
@@ -37,11 +36,6 @@ void findCell(irr::c8 letter, irr::s32& row, irr::s32& column)
                 column = c;
                 return;
             }
-}
-
-irr::video::ITexture* loadTexture(irr::video::IVideoDriver* driver, const char* file)
-{
-    return driver->getTexture(platform::resolvePath(std::string(file)).c_str());
 }
 } // namespace
 
@@ -79,8 +73,8 @@ void TextFieldNode::setUpMaterial()
     if (g_device && g_device->getShaderManager())
         g_device->getShaderManager()->setShader(this, "letter", 0, false);
     irr::video::IVideoDriver* driver = SceneManager->getVideoDriver();
-    m_material.setTexture(0, loadTexture(driver, kAtlasFile));
-    m_material.setTexture(1, loadTexture(driver, kHaloFile));
+    m_material.setTexture(0, loadGameTexture(driver, kAtlasFile));
+    m_material.setTexture(1, loadGameTexture(driver, kHaloFile));
     m_material.setFlag(irr::video::EMF_TRILINEAR_FILTER, true);
 }
 

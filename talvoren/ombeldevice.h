@@ -76,6 +76,7 @@ public:
     //! An empty logic is refused (false).
     bool setGameLogic(const std::shared_ptr<GameLogic>& logic);
     void quit() { m_quit = true; }
+    bool isQuitRequested() const { return m_quit; }
     void setGameSpeed(irr::f32 factor);
 
     bool OnEvent(const irr::SEvent& event) override;

@@ -24,6 +24,21 @@ void storeGameSettings(const Talvoren::GameSettings& settings, GameBase& gameBas
     gameBase.m_fullscreen = settings.fullscreen;
     gameBase.m_vsync = true;
 }
+
+Talvoren::GameSettings collectGameSettings(const GameBase& gameBase)
+{
+    Talvoren::GameSettings settings;
+    settings.resX = gameBase.m_resX;
+    settings.resY = gameBase.m_resY;
+    settings.fullscreen = gameBase.m_fullscreen;
+    settings.vsync = gameBase.m_vsync;
+    settings.antiAlias = gameBase.m_antiAlias;
+    settings.fov = gameBase.m_fov;
+    settings.bright = gameBase.m_bright;
+    settings.debug = gameBase.m_debug;
+    settings.volume = gameBase.m_volume;
+    return settings;
+}
 } // namespace Belgarune
 
 std::shared_ptr<Belgarune::GameBase> g_gameBase = std::make_shared<Belgarune::GameBase>();

@@ -83,6 +83,8 @@ public:
 
 //! Stores the values of game.ini as read; vertical sync is always taken as on.
 void storeGameSettings(const Talvoren::GameSettings& settings, GameBase& gameBase);
+//! The reverse: the settings as they stand now, for writing game.ini back.
+Talvoren::GameSettings collectGameSettings(const GameBase& gameBase);
 } // namespace Belgarune
 
 //! Created during static initialisation, released at program exit.

@@ -56,3 +56,20 @@ TEST(GameBaseTest, SettingsAreStoredAsReadWithVerticalSyncOn)
     EXPECT_TRUE(base.m_debug);
     EXPECT_TRUE(base.m_vsync);
 }
+
+TEST(GameBaseTest, CollectedSettingsAreTheCurrentValues)
+{
+    GameBase base;
+    base.m_resX = 1366;
+    base.m_resY = 768;
+    base.m_fullscreen = true;
+    base.m_vsync = false;
+    base.m_antiAlias = 8;
+    base.m_fov = 75;
+    base.m_bright = 6;
+    base.m_debug = true;
+    base.m_volume = 40;
+    EXPECT_EQ(Talvoren::formatGameSettings(Belgarune::collectGameSettings(base)),
+              "[graphics]\n#set to -1 for screen resolution\nresx=1366\nresy=768\nfullscreen=true\nvsynch=false\n"
+              "aa=8\nfov=75\nbright=6\n\n[game]\ndebug=true\n\n[sound]\nvolume=40\n");
+}

@@ -71,6 +71,6 @@ void GameStartLogic::showLogos(irr::u32 index, irr::u32 t, irr::u32 from, irr::u
 
 void GameStartLogic::finish()
 {
-    globalTrigger(SetSystemStateEvent(1));
+    globalTrigger(SetSystemStateEvent(SystemState::Menue));
 }
 } // namespace Belgarune

@@ -36,7 +36,6 @@ const irr::s32 kMainRowCount = 4;
 const wchar_t* const kRestartNotice = L"You need to restart the game for these changes to take effect!";
 //! A time this far back: entries at rest, no notice.
 const irr::u32 kLongAgo = static_cast<irr::u32>(-5000);
-const irr::u32 kSystemStateGame = 2;
 
 const irr::video::SColor kSelectedColour(255, 255, 255, 255);
 const irr::video::SColor kRowColour(255, 100, 100, 100);
@@ -167,7 +166,7 @@ void MenueLogic::cancel()
     playMenuSound(L"gamedata/music/cancel.wav");
     if (m_page == kMainPage)
     {
-        globalTrigger(SetSystemStateEvent(kSystemStateGame));
+        globalTrigger(SetSystemStateEvent(SystemState::Game));
         return;
     }
     m_page = kMainPage;
@@ -185,14 +184,14 @@ void MenueLogic::accept()
     {
     case kContinue:
         if (game.m_gameStarted)
-            globalTrigger(SetSystemStateEvent(kSystemStateGame));
+            globalTrigger(SetSystemStateEvent(SystemState::Game));
         break;
     case kNewGame:
         if (game.m_gameStarted)
             break;
         game.m_gameStarted = true;
         globalTrigger(NewGameEvent());
-        globalTrigger(SetSystemStateEvent(kSystemStateGame));
+        globalTrigger(SetSystemStateEvent(SystemState::Game));
         if (Talvoren::OmbelScriptManager* scripts = g_device->getScriptManager())
             scripts->inject(L"runScript(\"gamedata/scripts/intro.omx\")");
         break;

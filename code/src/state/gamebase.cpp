@@ -12,31 +12,34 @@ GameBase::GameBase() : m_world(std::make_unique<GameWorld>()), m_songBook(std::m
 
 GameBase::~GameBase() = default;
 
+namespace
+{
+//! Hands each setting of game.ini with its member in the game state to copy.
+template <class Settings, class Base, class Copy>
+void pairGameSettings(Settings& settings, Base& gameBase, Copy copy)
+{
+    copy(settings.resX, gameBase.m_resX);
+    copy(settings.resY, gameBase.m_resY);
+    copy(settings.fullscreen, gameBase.m_fullscreen);
+    copy(settings.vsync, gameBase.m_vsync);
+    copy(settings.antiAlias, gameBase.m_antiAlias);
+    copy(settings.fov, gameBase.m_fov);
+    copy(settings.bright, gameBase.m_bright);
+    copy(settings.debug, gameBase.m_debug);
+    copy(settings.volume, gameBase.m_volume);
+}
+} // namespace
+
 void storeGameSettings(const Talvoren::GameSettings& settings, GameBase& gameBase)
 {
-    gameBase.m_debug = settings.debug;
-    gameBase.m_resX = settings.resX;
-    gameBase.m_resY = settings.resY;
-    gameBase.m_antiAlias = settings.antiAlias;
-    gameBase.m_bright = settings.bright;
-    gameBase.m_volume = settings.volume;
-    gameBase.m_fov = settings.fov;
-    gameBase.m_fullscreen = settings.fullscreen;
+    pairGameSettings(settings, gameBase, [](const auto& setting, auto& member) { member = setting; });
     gameBase.m_vsync = true;
 }
 
 Talvoren::GameSettings collectGameSettings(const GameBase& gameBase)
 {
     Talvoren::GameSettings settings;
-    settings.resX = gameBase.m_resX;
-    settings.resY = gameBase.m_resY;
-    settings.fullscreen = gameBase.m_fullscreen;
-    settings.vsync = gameBase.m_vsync;
-    settings.antiAlias = gameBase.m_antiAlias;
-    settings.fov = gameBase.m_fov;
-    settings.bright = gameBase.m_bright;
-    settings.debug = gameBase.m_debug;
-    settings.volume = gameBase.m_volume;
+    pairGameSettings(settings, gameBase, [](auto& setting, const auto& member) { setting = member; });
     return settings;
 }
 } // namespace Belgarune

@@ -26,21 +26,16 @@ public:
     {
         if (const auto* state = dynamic_cast<const Belgarune::SetSystemStateEvent*>(event.get()))
             entries.push_back("state " + std::to_string(state->m_state));
-        else if (dynamic_cast<const Belgarune::NewGameEvent*>(event.get()))
-            entries.push_back("new game");
         else if (const auto* sound = dynamic_cast<const PlaySoundEvent*>(event.get()))
             entries.push_back("sound " + std::string(irr::core::stringc(sound->file).c_str()) + " id " +
                               std::to_string(sound->id) + " volume " + std::to_string(sound->volume));
+        else
+            entries.push_back("new game");
         return false;
     }
 
     std::vector<std::string> entries;
 };
-
-inline std::string menuSound(const char* name)
-{
-    return std::string("sound gamedata/music/") + name + ".wav id 1 volume " + std::to_string(0.1f);
-}
 
 class MenuDeviceTest : public testsupport::NullDeviceTest
 {
@@ -48,8 +43,7 @@ protected:
     void SetUp() override
     {
         NullDeviceTest::SetUp();
-        m_savedGameBase = g_gameBase;
-        g_gameBase = std::make_shared<Belgarune::GameBase>();
+        m_savedGameBase = std::exchange(g_gameBase, std::make_shared<Belgarune::GameBase>());
         EventManager& events = *m_device->getEventManager();
         Belgarune::registerGameEventTypes(events);
         for (const HashedString* type : {&Belgarune::SetSystemStateEvent::kEventType,
@@ -66,7 +60,6 @@ protected:
 
     void setTime(irr::u32 ms) { m_device->getIrrlichtDevice()->getTimer()->setTime(ms); }
     irr::u32 now() const { return m_device->getTimeMs(); }
-
     std::vector<std::string>& journal() { return m_journal->entries; }
 
     static irr::SEvent keyEvent(irr::EKEY_CODE key, bool pressedDown)

@@ -1,10 +1,8 @@
 // The title menu on the null driver: keys, pages, entries, options written to game.ini.
 
 #include "code/src/menu/menuelogic.h"
-#include "platform/textfile.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"
-#include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/soundsystem/soundmanager.h"
 #include "tests/code/menu/menutestsupport.h"
 #include "tests/support/fakesoundengine.h"
@@ -13,18 +11,24 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 using Belgarune::MenueLogic;
-using menutest::menuSound;
+using Keys = std::vector<irr::EKEY_CODE>;
+using Lines = std::vector<std::string>;
 
 namespace
 {
 const testsupport::OpenAlTestConfig g_openAl("null");
 
-const std::string kStartIni = "[graphics]\n#set to -1 for screen resolution\nresx=1280\nresy=720\n"
-                              "fullscreen=false\nvsynch=true\naa=4\nfov=60\nbright=3\n\n[game]\ndebug=false\n\n"
-                              "[sound]\nvolume=100\n";
+std::string menuSound(const char* name)
+{
+    return std::string("sound gamedata/music/") + name + ".wav id 1 volume " + std::to_string(0.1f);
+}
+const std::string kCursor = menuSound("cursor");
+const std::string kAccept = menuSound("accept");
+const std::string kCancel = menuSound("cancel");
+const irr::EKEY_CODE kUp = irr::KEY_UP, kDown = irr::KEY_DOWN, kLeft = irr::KEY_LEFT, kRight = irr::KEY_RIGHT,
+                     kReturn = irr::KEY_RETURN, kSpace = irr::KEY_SPACE, kEscape = irr::KEY_ESCAPE;
+const Keys kToOptions = {kDown, kDown, kReturn};
 
 class MenueLogicTest : public menutest::MenuDeviceTest
 {
@@ -32,7 +36,7 @@ protected:
     void SetUp() override
     {
         MenuDeviceTest::SetUp();
-        testsupport::writeFile("game.ini", kStartIni);
+        testsupport::writeFile("game.ini", "\n");
         m_menu = std::make_unique<MenueLogic>();
         m_menu->onEnter();
     }
@@ -43,213 +47,126 @@ protected:
     }
 
     //! Releases each key in turn; returns the last OnEvent result.
-    bool release(std::initializer_list<irr::EKEY_CODE> keys)
+    bool release(const Keys& keys)
     {
         bool consumed = false;
         for (irr::EKEY_CODE key : keys)
             consumed = m_menu->OnEvent(keyEvent(key, false));
         return consumed;
     }
-    //! From the main page's first row to the options page, journal cleared.
-    void openOptions()
-    {
-        release({irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_RETURN});
-        ASSERT_EQ(m_menu->getPage(), MenueLogic::kOptionsPage);
-        journal().clear();
-    }
-    //! game.ini as the INI reader sees it.
-    Talvoren::GameSettings writtenSettings() const
-    {
-        return Talvoren::readGameSettings(Talvoren::IniFile(L"game.ini"));
-    }
 
     //! Outlives the device, whose sound manager may hold a fake engine writing here.
     testsupport::Journal m_soundJournal;
     std::unique_ptr<MenueLogic> m_menu;
 };
-
-struct NavigationCase
-{
-    const char* name;
-    std::vector<irr::EKEY_CODE> keys;
-    irr::s32 page;
-    irr::s32 selection;
-    std::vector<std::string> sounds;
-};
-
-const std::string kCursor = menuSound("cursor");
-const std::string kAccept = menuSound("accept");
-const std::string kCancel = menuSound("cancel");
-
-const NavigationCase kNavigationCases[] = {
-    {"down to End and no further", {irr::KEY_DOWN, irr::KEY_KEY_S, irr::KEY_DOWN, irr::KEY_DOWN}, 0, 3,
-     {kCursor, kCursor, kCursor}},
-    {"up at the top is silent", {irr::KEY_UP, irr::KEY_KEY_W}, 0, 0, {}},
-    {"down and back up", {irr::KEY_KEY_S, irr::KEY_KEY_W}, 0, 0, {kCursor, kCursor}},
-    {"sideways on the main page", {irr::KEY_LEFT, irr::KEY_RIGHT, irr::KEY_KEY_A, irr::KEY_KEY_D}, 0, 0, {}},
-    {"options opens at row 0", {irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_SPACE}, 1, 0, {kCursor, kCursor, kAccept}},
-    {"options has seven rows",
-     {irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_RETURN, irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_DOWN,
-      irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_DOWN},
-     1, 6, {kCursor, kCursor, kAccept, kCursor, kCursor, kCursor, kCursor, kCursor, kCursor}},
-    {"accept on the options page stays", {irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_RETURN, irr::KEY_SPACE}, 1, 0,
-     {kCursor, kCursor, kAccept, kAccept}},
-    {"cancel on the options page returns to Options",
-     {irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_RETURN, irr::KEY_DOWN, irr::KEY_KEY_X}, 0, 2,
-     {kCursor, kCursor, kAccept, kCursor, kCancel}},
-};
 } // namespace
 
 TEST_F(MenueLogicTest, KeyReleasesMoveThroughPagesAndRows)
 {
-    for (const NavigationCase& navigation : kNavigationCases)
+    struct Navigation
+    {
+        Keys keys;
+        irr::s32 page, selection;
+        Lines sounds;
+    };
+    const Navigation navigations[] = {
+        {{kDown, irr::KEY_KEY_S, kDown, kDown}, 0, 3, {kCursor, kCursor, kCursor}}, // no further than End
+        {{kUp, irr::KEY_KEY_W}, 0, 0, {}},                                       // silent at the top
+        {{irr::KEY_KEY_S, irr::KEY_KEY_W}, 0, 0, {kCursor, kCursor}},
+        {{kLeft, kRight, irr::KEY_KEY_A, irr::KEY_KEY_D}, 0, 0, {}},
+        {{kDown, kDown, kSpace, kSpace}, 1, 0, {kCursor, kCursor, kAccept, kAccept}},
+        {{kDown, kDown, kReturn, kDown, kDown, kDown, kDown, kDown, kDown, kDown},
+         1, 6, {kCursor, kCursor, kAccept, kCursor, kCursor, kCursor, kCursor, kCursor, kCursor}},
+        {{kDown, kDown, kReturn, kDown, irr::KEY_KEY_X}, 0, 2, {kCursor, kCursor, kAccept, kCursor, kCancel}},
+    };
+    for (const Navigation& navigation : navigations)
     {
         m_menu = std::make_unique<MenueLogic>();
         journal().clear();
         for (irr::EKEY_CODE key : navigation.keys)
-            EXPECT_FALSE(m_menu->OnEvent(keyEvent(key, false))) << navigation.name;
-        EXPECT_EQ(m_menu->getPage(), navigation.page) << navigation.name;
-        EXPECT_EQ(m_menu->getSelection(), navigation.selection) << navigation.name;
-        EXPECT_EQ(journal(), navigation.sounds) << navigation.name;
+            EXPECT_FALSE(m_menu->OnEvent(keyEvent(key, false)));
+        EXPECT_EQ(m_menu->getPage(), navigation.page);
+        EXPECT_EQ(m_menu->getSelection(), navigation.selection);
+        EXPECT_EQ(journal(), navigation.sounds);
     }
+    for (irr::EKEY_CODE key : {kDown, kReturn, kEscape})
+        EXPECT_FALSE(m_menu->OnEvent(keyEvent(key, true))) << "presses do nothing";
+    EXPECT_EQ(m_menu->getSelection(), 2);
 }
 
-TEST_F(MenueLogicTest, KeyPressesAndOtherEventsChangeNothing)
+TEST_F(MenueLogicTest, EntriesActOnTheGameStartedFlag)
 {
-    for (irr::EKEY_CODE key : {irr::KEY_DOWN, irr::KEY_RETURN, irr::KEY_ESCAPE})
-        EXPECT_FALSE(m_menu->OnEvent(keyEvent(key, true)));
-    irr::SEvent mouse{};
-    mouse.EventType = irr::EET_MOUSE_INPUT_EVENT;
-    EXPECT_FALSE(m_menu->OnEvent(mouse));
-    EXPECT_EQ(m_menu->getSelection(), 0);
-    EXPECT_TRUE(journal().empty());
-}
+    auto interpreter = std::make_shared<scripttest::RecordingInterpreter>(m_device->getScriptManager());
+    m_device->getScriptManager()->setInterpreter(interpreter);
+    interpreter->registerFunctions(m_device->getScriptManager());
 
-TEST_F(MenueLogicTest, CancelOnTheMainPageReturnsToTheGameEvenBeforeOneStarted)
-{
-    release({irr::KEY_DOWN});
-    journal().clear();
-    EXPECT_TRUE(release({irr::KEY_ESCAPE}));
-    EXPECT_EQ(journal(), (std::vector<std::string>{kCancel, "state 2"}));
-    EXPECT_FALSE(g_gameBase->m_gameStarted);
-}
-
-TEST_F(MenueLogicTest, ContinueActsOnlyOnceAGameStarted)
-{
-    release({irr::KEY_RETURN});
-    EXPECT_EQ(journal(), (std::vector<std::string>{kAccept}));
-    g_gameBase->m_gameStarted = true;
-    journal().clear();
-    release({irr::KEY_SPACE});
-    EXPECT_EQ(journal(), (std::vector<std::string>{kAccept, "state 2"}));
-}
-
-TEST_F(MenueLogicTest, NewGameStartsOnceAndRunsTheIntro)
-{
-    Talvoren::OmbelScriptManager& scripts = *m_device->getScriptManager();
-    auto interpreter = std::make_shared<scripttest::RecordingInterpreter>(&scripts);
-    scripts.setInterpreter(interpreter);
-    interpreter->registerFunctions(&scripts);
-
-    release({irr::KEY_DOWN});
-    journal().clear();
-    release({irr::KEY_RETURN});
+    EXPECT_TRUE(release({kEscape})) << "Escape returns to the game even before one started";
+    release({kReturn});
+    release({kDown, kReturn});
     EXPECT_TRUE(g_gameBase->m_gameStarted);
-    EXPECT_EQ(journal(), (std::vector<std::string>{kAccept, "new game", "state 2"}));
-    ASSERT_EQ(interpreter->calls.size(), 1u);
-    EXPECT_NE(interpreter->calls[0].find("runScript"), std::string::npos) << interpreter->calls[0];
-    EXPECT_NE(interpreter->calls[0].find("gamedata/scripts/intro.omx"), std::string::npos) << interpreter->calls[0];
+    release({kReturn});
+    release({kUp, kSpace});
+    EXPECT_EQ(journal(), (Lines{kCancel, "state 2", kAccept, kCursor, kAccept, "new game", "state 2", kAccept, kCursor,
+                                kAccept, "state 2"}));
+    EXPECT_EQ(interpreter->calls, (Lines{"fn:runScript ( 'gamedata/scripts/intro.omx'"}));
 
-    journal().clear();
-    release({irr::KEY_RETURN});
-    EXPECT_EQ(journal(), (std::vector<std::string>{kAccept}));
-    EXPECT_EQ(interpreter->calls.size(), 1u);
-}
-
-TEST_F(MenueLogicTest, EndQuitsTheDevice)
-{
-    release({irr::KEY_DOWN, irr::KEY_DOWN});
     EXPECT_FALSE(m_device->isQuitRequested());
-    release({irr::KEY_DOWN, irr::KEY_SPACE});
+    release({kDown, kDown, kDown, kReturn});
     EXPECT_TRUE(m_device->isQuitRequested());
 }
 
 TEST_F(MenueLogicTest, EnteringShowsTheMainPageAndKeepsTheRow)
 {
-    openOptions();
-    release({irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_DOWN});
+    release(kToOptions);
+    release({kDown, kDown, kDown});
     m_menu->onLeave();
     m_menu->onEnter();
     EXPECT_EQ(m_menu->getPage(), MenueLogic::kMainPage);
     EXPECT_EQ(m_menu->getSelection(), 3);
 }
 
-TEST_F(MenueLogicTest, EveryChangeWritesTheWholeFile)
-{
-    openOptions();
-    release({irr::KEY_LEFT});
-    EXPECT_EQ(testsupport::readFile("game.ini"),
-              "[graphics]\n#set to -1 for screen resolution\nresx=1280\nresy=720\nfullscreen=false\n"
-              "vsynch=true\naa=4\nfov=60\nbright=3\n\n[game]\ndebug=false\n\n[sound]\nvolume=90\n");
-    EXPECT_TRUE(journal().empty()) << "changing a value plays no sound";
-}
-
-TEST_F(MenueLogicTest, EachOptionIsWrittenEvenAtItsBound)
-{
-    struct Change
-    {
-        irr::s32 row;
-        irr::EKEY_CODE key;
-        void (*check)(const Talvoren::GameSettings&);
-    };
-    const Change changes[] = {
-        {0, irr::KEY_RIGHT, [](const Talvoren::GameSettings& s) { EXPECT_EQ(s.volume, 100); }},
-        {1, irr::KEY_KEY_D, [](const Talvoren::GameSettings& s) { EXPECT_EQ(s.bright, 4); }},
-        {2, irr::KEY_KEY_A, [](const Talvoren::GameSettings& s) { EXPECT_EQ(s.fov, 55); }},
-        {3, irr::KEY_LEFT, [](const Talvoren::GameSettings& s) { EXPECT_EQ(s.resY, 768); }},
-        {4, irr::KEY_RIGHT, [](const Talvoren::GameSettings& s) { EXPECT_TRUE(s.fullscreen); }},
-        {5, irr::KEY_LEFT, [](const Talvoren::GameSettings& s) { EXPECT_FALSE(s.vsync); }},
-        {6, irr::KEY_RIGHT, [](const Talvoren::GameSettings& s) { EXPECT_EQ(s.antiAlias, 8); }},
-    };
-    openOptions();
-    for (const Change& change : changes)
-    {
-        testsupport::writeFile("game.ini", "stale\n");
-        while (m_menu->getSelection() < change.row)
-            release({irr::KEY_DOWN});
-        release({change.key});
-        SCOPED_TRACE("row " + std::to_string(change.row));
-        change.check(writtenSettings());
-        const Talvoren::GameSettings written = writtenSettings();
-        const Talvoren::GameSettings current = Belgarune::collectGameSettings(*g_gameBase);
-        EXPECT_EQ(Talvoren::formatGameSettings(written), Talvoren::formatGameSettings(current));
-    }
-}
-
-TEST_F(MenueLogicTest, OnlyChangesThatNeedARestartShowTheNotice)
-{
-    openOptions();
-    release({irr::KEY_LEFT, irr::KEY_DOWN, irr::KEY_RIGHT, irr::KEY_DOWN, irr::KEY_RIGHT});
-    EXPECT_FALSE(m_menu->isNoticeShown()) << "volume, brightness and FOV take effect at once";
-    release({irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_RIGHT});
-    EXPECT_TRUE(m_menu->isNoticeShown());
-    setTime(now() + MenueLogic::kNoticeMs);
-    EXPECT_TRUE(m_menu->isNoticeShown());
-    setTime(now() + 1);
-    EXPECT_FALSE(m_menu->isNoticeShown());
-}
-
-TEST_F(MenueLogicTest, VolumeSetsTheMasterVolumeAndFovTheCamera)
+TEST_F(MenueLogicTest, EveryChangeWritesTheWholeFileEvenAtABound)
 {
     auto* engine = new testsupport::FakeSoundEngine(m_soundJournal);
     m_device->getSoundManager()->m_engine = testsupport::SoundRef<testsupport::ISoundEngine>(engine);
     irr::scene::ICameraSceneNode* camera = m_device->getSceneManager()->addCameraSceneNode();
     g_gameBase->m_camera = camera;
+    release(kToOptions);
+    journal().clear();
 
-    openOptions();
-    release({irr::KEY_LEFT, irr::KEY_LEFT, irr::KEY_DOWN, irr::KEY_DOWN, irr::KEY_RIGHT});
-    EXPECT_FLOAT_EQ(engine->volume, 0.8f);
-    EXPECT_FLOAT_EQ(camera->getFOV(), 65.0f * irr::core::DEGTORAD);
+    // Row by row from the defaults: volume at its bound, brightness, FOV, resolution, switches, anti-aliasing.
+    const Keys changes[] = {{kRight}, {kDown, kRight}, {kDown, kLeft}, {kDown, kLeft},
+                            {kDown, kRight}, {kDown, kLeft}, {kDown, kRight}};
+    const char* const lines[] = {"volume=100", "bright=4", "fov=55", "resy=768", "fullscreen=true", "vsynch=false",
+                                 "aa=8"};
+    for (int row = 0; row < 7; ++row)
+    {
+        testsupport::writeFile("game.ini", "stale\n");
+        release(changes[row]);
+        const std::string text = testsupport::readFile("game.ini");
+        EXPECT_NE(text.find(std::string("\n") + lines[row] + "\n"), std::string::npos) << text;
+    }
+    EXPECT_EQ(testsupport::readFile("game.ini"),
+              "[graphics]\n#set to -1 for screen resolution\nresx=1024\nresy=768\nfullscreen=true\nvsynch=false\n"
+              "aa=8\nfov=55\nbright=4\n\n[game]\ndebug=false\n\n[sound]\nvolume=100\n");
+    const Talvoren::GameSettings read = Talvoren::readGameSettings(Talvoren::IniFile(L"game.ini"));
+    EXPECT_EQ(Talvoren::formatGameSettings(read), testsupport::readFile("game.ini"));
+    EXPECT_EQ(journal(), Lines(6, kCursor)) << "changing a value plays no sound";
+    EXPECT_FLOAT_EQ(engine->volume, 1.0f);
+    EXPECT_FLOAT_EQ(camera->getFOV(), 55.0f * irr::core::DEGTORAD);
+}
+
+TEST_F(MenueLogicTest, OnlyChangesThatNeedARestartShowTheNotice)
+{
+    release(kToOptions);
+    release({kLeft, kDown, kRight, kDown, kRight});
+    EXPECT_FALSE(m_menu->isNoticeShown()) << "volume, brightness and FOV take effect at once";
+    release({kDown, kDown, kRight});
+    EXPECT_TRUE(m_menu->isNoticeShown());
+    setTime(now() + MenueLogic::kNoticeMs);
+    EXPECT_TRUE(m_menu->isNoticeShown());
+    setTime(now() + 1);
+    EXPECT_FALSE(m_menu->isNoticeShown());
 }
 
 // None of the menu's pictures, sounds or font exists here.
@@ -258,7 +175,7 @@ TEST_F(MenueLogicTest, DrawsWithoutItsFilesAndFont)
     g_gameBase->m_learnedSongs[3] = 1;
     m_menu->onResize();
     m_menu->draw();
-    openOptions();
+    release(kToOptions);
     m_menu->draw();
     EXPECT_EQ(m_menu->getMusic().getSound(), nullptr);
 }

@@ -1,10 +1,12 @@
 #include "code/src/menu/gamestartlogic.h"
 
 #include "code/src/events/stateevents.h"
+#include "platform/pathresolver.h"
 #include "talvoren/ieventmanager.h"
 #include "talvoren/ombeldevice.h"
 
 #include <IVideoDriver.h>
+
 #include <algorithm>
 
 namespace Belgarune
@@ -58,7 +60,7 @@ void GameStartLogic::showLogos(irr::u32 index, irr::u32 t, irr::u32 from, irr::u
     if (alpha < 0)
         return;
     irr::video::IVideoDriver* driver = g_device->getVideoDriver();
-    irr::video::ITexture* logo = driver->getTexture(kLogoFiles[index]);
+    irr::video::ITexture* logo = driver->getTexture(platform::resolvePath(kLogoFiles[index]).c_str());
     if (!logo)
         return;
     const irr::core::dimension2du size = logo->getOriginalSize();

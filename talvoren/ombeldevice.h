@@ -71,7 +71,8 @@ public:
     //! Returns the Irrlicht device, or null on failure.
     irr::IrrlichtDevice* init(irr::video::E_DRIVER_TYPE driverType, irr::core::dimension2d<irr::u32> windowSize,
                               irr::u32 bits, bool fullscreen, bool stencilBuffer, bool vsync, irr::u8 antiAlias);
-    //! The main loop; returns when the window closes or quit was called.
+    //! The main loop; returns when the window closes or is lost, or quit was
+    //! called. Frames of a real window start at least 1/60 s apart.
     void run();
     //! An empty logic is refused (false).
     bool setGameLogic(const std::shared_ptr<GameLogic>& logic);

@@ -1,5 +1,6 @@
-// The generated sounds: tone loops at their pitches, seamless and audible; effects and music
-// that decode with the lengths their triggers expect.
+// The generated sounds: tone loops at their pitches, seamless and audible; effects that start
+// and end at silence; effects and music that decode with the lengths their triggers expect.
+#include "tools/assetgen/assettable.h"
 #include "tools/assetgen/tonecolours.h"
 
 #include <gtest/gtest.h>
@@ -87,7 +88,14 @@ float wrapStep(const Decoded& sound)
     return std::fabs(sound.samples.front() - sound.samples[(sound.frames() - 1) * sound.channels]);
 }
 
-TEST(ToneLoops, SteadySeamlessLoopsAtTheirPitches)
+//! `frames` frames from `firstFrame` on, every channel.
+std::vector<float> window(const Decoded& sound, size_t firstFrame, size_t frames)
+{
+    const auto from = sound.samples.begin() + static_cast<std::ptrdiff_t>(firstFrame * sound.channels);
+    return std::vector<float>(from, from + static_cast<std::ptrdiff_t>(frames * sound.channels));
+}
+
+TEST(ToneLoops, SteadyLoopsAtTheirPitches)
 {
     for (const char* suffix : {"", "_mask1", "_mask2", "_mask3"})
         for (int tone = 0; tone < assetgen::kToneCount; ++tone)
@@ -99,14 +107,51 @@ TEST(ToneLoops, SteadySeamlessLoopsAtTheirPitches)
             EXPECT_NEAR(sound.seconds(), 1.0, 0.01) << name;
             EXPECT_GT(rms(sound.samples), 0.1) << name << " is audible";
             EXPECT_LT(std::fabs(sound.samples.front()), 0.01f) << name << " starts at a zero crossing";
-            EXPECT_LE(wrapStep(sound), largestStep(sound) * 1.05f + 1e-4f) << name << " clicks at the loop point";
             EXPECT_NEAR(dominantFrequency(sound.samples, sound.rate), assetgen::toneFrequency(tone), 3) << name;
             // Steady: the first and last tenth are equally loud.
             const size_t tenth = sound.frames() / 10;
-            const std::vector<float> head(sound.samples.begin(), sound.samples.begin() + tenth);
-            const std::vector<float> tail(sound.samples.end() - tenth, sound.samples.end());
-            EXPECT_NEAR(rms(head), rms(tail), 0.25 * rms(head)) << name;
+            const double head = rms(window(sound, 0, tenth)), tail = rms(window(sound, sound.frames() - tenth, tenth));
+            EXPECT_NEAR(head, tail, 0.25 * head) << name;
         }
+}
+
+TEST(GeneratedSounds, SoundsPlayedOnceStartAndEndAtSilence)
+{
+    int checked = 0;
+    for (const assetgen::AssetEntry& entry : assetgen::assetTable())
+    {
+        if (entry.family != assetgen::AssetFamily::Sound)
+            continue;
+        const Decoded sound = decode(kGameDir + "/" + entry.path);
+        ASSERT_GT(sound.frames(), 100u) << entry.path;
+        for (int c = 0; c < sound.channels; ++c)
+        {
+            EXPECT_LT(std::fabs(sound.samples[c]), 0.005f) << entry.path << " clicks as it starts";
+            EXPECT_LT(std::fabs(sound.samples[sound.samples.size() - sound.channels + c]), 0.005f)
+                << entry.path << " clicks as it stops";
+        }
+        ++checked;
+    }
+    EXPECT_GE(checked, 18);
+}
+
+TEST(GeneratedSounds, LoopsRunOnWithoutAStepOrAFade)
+{
+    int checked = 0;
+    for (const assetgen::AssetEntry& entry : assetgen::assetTable())
+    {
+        if (entry.family != assetgen::AssetFamily::SoundLoop)
+            continue;
+        const Decoded sound = decode(kGameDir + "/" + entry.path);
+        ASSERT_GT(sound.frames(), 4410u) << entry.path;
+        EXPECT_LE(wrapStep(sound), largestStep(sound) * 1.05f + 1e-4f) << entry.path << " clicks at the loop point";
+        // 10 ms on either side of the loop point are as loud as the whole: no fade dips the join.
+        const double whole = rms(sound.samples);
+        EXPECT_GT(rms(window(sound, 0, 441)), 0.6 * whole) << entry.path << " fades in";
+        EXPECT_GT(rms(window(sound, sound.frames() - 441, 441)), 0.6 * whole) << entry.path << " fades out";
+        ++checked;
+    }
+    EXPECT_EQ(checked, 4 * assetgen::kToneCount);
 }
 
 TEST(ToneLoops, VoicesDiffer)

@@ -490,7 +490,8 @@ void addTones(std::vector<AssetEntry>& table)
         for (int tone = 0; tone < kToneCount; ++tone)
         {
             const ToneVoice v = voice;
-            table.push_back(wav(kSounds + toneName(tone) + suffix + ".wav", [v, tone] { return toneLoop(v, tone); }));
+            table.push_back(wav(kSounds + toneName(tone) + suffix + ".wav", [v, tone] { return toneLoop(v, tone); },
+                                AssetFamily::SoundLoop));
         }
 }
 

@@ -35,7 +35,8 @@ enum class AssetFamily
     Image,
     Mesh,
     Font,
-    Sound,
+    Sound,     //!< played once: starts and ends at silence
+    SoundLoop, //!< played looped: its end runs on into its start without a step
     Music,
 };
 

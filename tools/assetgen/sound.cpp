@@ -1,5 +1,6 @@
 #include "tools/assetgen/sound.h"
 
+#include "tools/assetgen/maths.h"
 #include "tools/assetgen/outputfolder.h"
 
 #include <sndfile.h>
@@ -51,6 +52,20 @@ void Sound::foldIntoLoop(size_t loopFrames)
     for (size_t i = loopFrames * channels; i < samples.size(); ++i)
         samples[i % (loopFrames * channels)] += samples[i];
     samples.resize(loopFrames * channels);
+}
+
+void Sound::fadeEnds(float seconds)
+{
+    const size_t length = std::min(static_cast<size_t>(seconds * kSampleRate), frames() / 2);
+    for (size_t i = 0; i < length; ++i)
+    {
+        const float gain = 0.5f - 0.5f * std::cos(kPi * static_cast<float>(i) / static_cast<float>(length));
+        for (int c = 0; c < channels; ++c)
+        {
+            at(i, c) *= gain;
+            at(frames() - 1 - i, c) *= gain;
+        }
+    }
 }
 
 bool writeWav(const Sound& sound, const std::string& path)

@@ -24,6 +24,8 @@ struct Sound
     void normalise(float peak);
     //! Wraps everything past `frames` onto the start (tails of a loop continue into its beginning).
     void foldIntoLoop(size_t frames);
+    //! Raised-cosine fades over the first and last `seconds`: a sound played once starts and ends at silence.
+    void fadeEnds(float seconds);
 };
 
 //! 16-bit PCM WAV through libsndfile.

@@ -10,11 +10,15 @@ namespace assetgen
 namespace
 {
 constexpr float kEffectPeak = 0.85f;
+//! Long enough to hide the step at either end, short enough to keep a crack's attack.
+constexpr float kClickFadeSeconds = 0.004f;
 
 size_t frameAt(float seconds) { return static_cast<size_t>(seconds * kSampleRate); }
 
+//! Every effect is played once: it starts and ends at silence.
 Sound finished(Sound sound, float peak = kEffectPeak)
 {
+    sound.fadeEnds(kClickFadeSeconds);
     sound.normalise(peak);
     return sound;
 }

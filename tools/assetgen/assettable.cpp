@@ -66,13 +66,15 @@ AssetEntry withAlpha(const std::string& path, CanvasRecipe recipe)
     return picture(path, PixelFormat::WithAlpha, recipe);
 }
 
-//! A surface at `path` and its colour map, written opaque at `colourMapPath`; painted once.
+//! A surface at `path` and its colour map, derived by `derive` and written opaque at `colourMapPath`;
+//! painted once.
 void withColourMap(std::vector<AssetEntry>& table, const std::string& path, const std::string& colourMapPath,
-                   CanvasRecipe surface, PixelFormat format = PixelFormat::Opaque)
+                   CanvasRecipe surface, PixelFormat format = PixelFormat::Opaque,
+                   Canvas (*derive)(const Canvas&) = colourMap)
 {
     const CanvasRecipe once = shared(std::move(surface));
     table.push_back(picture(path, format, once));
-    table.push_back(opaque(colourMapPath, [once](AssetContext& c) { return colourMap(once(c)); }));
+    table.push_back(opaque(colourMapPath, [once, derive](AssetContext& c) { return derive(once(c)); }));
 }
 
 //! A surface and its colour map ("<name>.png" and "<name>_cm.png").
@@ -152,8 +154,6 @@ const GrainStyle kCeiling{37, 128, rgb(20, 18, 18), rgb(45, 40, 38), true, 0};
 const GrainStyle kCrystal{38, 256, rgb(40, 140, 90), rgb(170, 255, 200), true, 0};
 const GrainStyle kPaper{39, 256, rgb(150, 125, 85), rgb(200, 180, 135), false, 0};
 
-//! The grate door and the crusher show the same rusted iron.
-const CanvasRecipe kRustedIron = shared(grained(kRust));
 
 // ---- families -----------------------------------------------------------------------------
 
@@ -272,22 +272,26 @@ void addBarsAndDoors(std::vector<AssetEntry>& table)
     table.push_back(mesh("git2.x", [heavyBars] { return bars(heavyBars, "QVGitter.png"); }));
 
     surfaceWithColourMap(table, "blocktuer1", stone(wallStyle(62, rgb(105, 95, 110), 1, 3)));
+    // Variant 5 has no veil: its arch is walled up with the pillars' lighter stone.
     const VeilShape shapes[7] = {VeilShape::Arch, VeilShape::Circle, VeilShape::Diamond, VeilShape::Cross,
-                                 VeilShape::Slit, VeilShape::Rune,   VeilShape::Arch};
+                                 VeilShape::Arch, VeilShape::Rune,   VeilShape::Arch};
     const Colour veilColours[7] = {rgb(120, 80, 255), toneColour(1), toneColour(2), toneColour(3),
-                                   rgb(255, 255, 255), toneColour(4), toneColour(0)};
+                                   {},                toneColour(4), toneColour(0)};
     for (int variant = 1; variant <= 7; ++variant)
     {
         const std::string suffix = variant == 1 ? "" : "_" + std::to_string(variant);
-        const std::string veil = variant == 5 ? "" : "doorveil" + std::to_string(variant) + ".png";
-        if (!veil.empty())
-            table.push_back(withAlpha(kObjects + veil, [variant, veilColours](const AssetContext&) {
+        const DoorSeal seal = variant == 5 ? DoorSeal::Masonry : DoorSeal::Veil;
+        const std::string sealTexture = seal == DoorSeal::Veil ? "doorveil" + std::to_string(variant) + ".png" : "QVSaeule.png";
+        if (seal == DoorSeal::Veil)
+            table.push_back(withAlpha(kObjects + sealTexture, [variant, veilColours](const AssetContext&) {
                 return doorVeil(variant, veilColours[variant - 1]);
             }));
         const VeilShape shape = shapes[variant - 1];
-        table.push_back(mesh("door1" + suffix + ".X", [shape, veil] { return blockingDoor(shape, "blocktuer1.png", veil); }));
+        table.push_back(mesh("door1" + suffix + ".X", [shape, sealTexture, seal] {
+            return blockingDoor(shape, "blocktuer1.png", sealTexture, seal);
+        }));
     }
-    surfaceWithColourMap(table, "tex_gittertuer", kRustedIron);
+    surfaceWithColourMap(table, "tex_gittertuer", grained(kRust));
     table.push_back(mesh("door2.X", [] { return grateDoor("tex_gittertuer.png"); }));
 }
 
@@ -399,7 +403,9 @@ void addProps(std::vector<AssetEntry>& table)
     table.push_back(opaque(kObjects + "QVWood.png", grained(kWood)));
     table.push_back(mesh("map.X", [] { return mapStand("QVMapBack2.png", "QVWood.png"); }));
 
-    table.push_back(opaque(kObjects + "kill1.png", kRustedIron));
+    table.push_back(opaque(kObjects + "kill1.png", [](const AssetContext&) {
+        return rivetedPlates(grainedSurface(kIron), 109);
+    }));
     table.push_back(mesh("kill1.X", [] { return crusher("kill1.png"); }));
 
     table.push_back(opaque(kObjects + "itemgold.png", grained(kGold)));
@@ -444,13 +450,13 @@ void addMasks(std::vector<AssetEntry>& table)
         {"QVMask1.png", "QVMask1_cm.png", {141, rgb(230, 222, 205), rgb(130, 10, 20), MaskMarking::Tears, {}}},
         {"QVMask2B.png", "QVMask2B_cm.png", {142, rgb(40, 38, 45), rgb(220, 190, 60), MaskMarking::Stripes, {}}},
         {"QVMask3.png", "QVMask3_cm.png", {143, rgb(170, 190, 200), rgb(40, 60, 140), MaskMarking::Spiral, {}}},
-        {"QVMask4.png", "QVSistermask.png", {144, rgb(245, 240, 235), rgb(90, 20, 60), MaskMarking::Veil, {}}},
+        {"QVMask4.png", "QVSistermask.png", {144, rgb(232, 224, 216), rgb(90, 20, 60), MaskMarking::Veil, {}}},
     };
     for (const MaskFile& m : masks)
     {
         const MaskPaint paint = m.paint;
         withColourMap(table, kObjects + m.texture, kObjects + m.colourFile,
-                      [paint](const AssetContext&) { return maskFace(paint); });
+                      [paint](const AssetContext&) { return maskFace(paint); }, PixelFormat::Opaque, maskColourMap);
     }
     table.push_back(mesh("mask1.x", [] {
         MaskShape shape;

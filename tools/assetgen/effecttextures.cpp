@@ -27,6 +27,44 @@ Canvas grainedSurface(const GrainStyle& style)
     return canvas;
 }
 
+Canvas rivetedPlates(const Canvas& metal, std::uint32_t seed)
+{
+    const PeriodicNoise noise(seed);
+    const float size = static_cast<float>(metal.width());
+    // Seams at a quarter and three quarters of the tile, so rivets never straddle its edge.
+    auto seamDistance = [](float t) { return std::fabs(std::fmod(t + 0.25f, 0.5f) - 0.25f); };
+    Canvas plates = metal;
+    plates.modify([&](const Colour& c, float u, float v) {
+        const float seam = std::min(seamDistance(u - 0.25f), seamDistance(v - 0.25f));
+        // Bevelled plate edges: a dark groove with a lit rim on its upper-left side.
+        const float groove = 1 - smoothstep(0.004f, 0.012f, seam);
+        const float rim = smoothstep(0.012f, 0.02f, seam) * (1 - smoothstep(0.02f, 0.03f, seam));
+        // Stains hang below the horizontal seams and fade downward.
+        const float below = std::fmod(v - 0.25f + 1.0f, 0.5f);
+        const float drip = noise.fbm(u * 1.0f, v * 0.25f, 16, 3) * (1 - smoothstep(0.0f, 0.35f, below));
+        const float stain = smoothstep(0.45f, 0.65f, drip) * 0.8f;
+        const float wear = noise.fbm(u, v, 8, 4);
+        Colour out = c * (0.75f + 0.5f * wear);
+        out = mix(out, rgb(60, 14, 10), stain);
+        out = mix(out, out * 1.45f, rim * 0.6f);
+        return mix(out, rgb(12, 10, 10), groove).withAlpha(1);
+    });
+    const Colour head = rgb(88, 84, 80), shine = rgb(170, 165, 155), shadow = rgb(15, 12, 12);
+    for (float seam : {0.25f, 0.75f})
+        for (int i = 0; i < 16; ++i)
+        {
+            const float along = (i + 0.5f) / 16 * size, across = seam * size;
+            for (const auto& [x, y] : {std::pair{along, across + 7}, std::pair{along, across - 7},
+                                       std::pair{across + 7, along}, std::pair{across - 7, along}})
+            {
+                plates.disc(x + 1, y + 1, 3.2f, shadow);
+                plates.disc(x, y, 3, head);
+                plates.disc(x - 0.8f, y - 0.8f, 1.2f, shine);
+            }
+        }
+    return plates;
+}
+
 Canvas fogNoise(std::uint32_t seed, int size)
 {
     const PeriodicNoise noise(seed);

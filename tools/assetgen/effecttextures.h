@@ -18,6 +18,9 @@ struct GrainStyle
     float bands = 0.0f; //!< > 0 adds that many soft growth bands across (shell, wood rings)
 };
 Canvas grainedSurface(const GrainStyle& style);
+//! Heavy plates of `metal` (a square tile): four plates a tile, riveted seams, dark stains
+//! running down from the seams (the crusher's face).
+Canvas rivetedPlates(const Canvas& metal, std::uint32_t seed);
 
 //! Tileable grey fog noise.
 Canvas fogNoise(std::uint32_t seed, int size);

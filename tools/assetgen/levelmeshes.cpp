@@ -44,9 +44,6 @@ Polygon veilOutline(VeilShape shape)
         outline = {{-4, 18}, {4, 18}, {4, 62}, {16, 62}, {16, 72}, {4, 72}, {4, 95},
                    {-4, 95}, {-4, 72}, {-16, 72}, {-16, 62}, {-4, 62}};
         break;
-    case VeilShape::Slit:
-        outline = {{-5, 14}, {5, 14}, {5, 98}, {-5, 98}};
-        break;
     case VeilShape::Rune:
         outline = {{0, 16}, {14, 40}, {6, 58}, {14, 80}, {0, 98}, {-14, 80}, {-6, 58}, {-14, 40}};
         break;
@@ -92,21 +89,14 @@ Mesh bars(const BarsStyle& style, const std::string& texture)
     return mesh;
 }
 
-Mesh blockingDoor(VeilShape shape, const std::string& slabTexture, const std::string& veilTexture)
+Mesh blockingDoor(VeilShape shape, const std::string& slabTexture, const std::string& sealTexture, DoorSeal seal)
 {
     Mesh mesh;
     const unsigned slab = mesh.addMaterial(slabTexture);
     mesh.addBox({-kHalfCell, 0, -5}, {kHalfCell, kWallHeight, 5}, slab);
     mesh.addBox({-kHalfCell - 1, kWallHeight - 8, -6}, {kHalfCell + 1, kWallHeight, 6}, slab, {}, kTrimSpan);
-    if (veilTexture.empty())
-    {
-        // A sealed slab without a veil: carved bosses instead.
-        for (int i = 0; i < 3; ++i)
-            mesh.addBox({-8, 22.0f + 28 * i, -7}, {8, 34.0f + 28 * i, 7}, slab, {}, kTrimSpan);
-        return mesh;
-    }
-    const unsigned veil = mesh.addMaterial(veilTexture);
-    mesh.addPrism(veilOutline(shape), -5.6f, 5.6f, veil);
+    const float halfDepth = seal == DoorSeal::Veil ? 5.6f : 7.0f;
+    mesh.addPrism(veilOutline(shape), -halfDepth, halfDepth, mesh.addMaterial(sealTexture));
     return mesh;
 }
 

@@ -32,12 +32,17 @@ enum class VeilShape
     Circle,
     Diamond,
     Cross,
-    Slit,
     Rune,
 };
-//! Blocking stone door (X -25..25, Y 0..110, Z -5..5); material 1 is the translucent veil
-//! when a veil texture is given, else the door has one material.
-Mesh blockingDoor(VeilShape shape, const std::string& slabTexture, const std::string& veilTexture);
+//! What fills the shape of a blocking door.
+enum class DoorSeal
+{
+    Veil,    //!< a translucent veil through the slab (the door's material 1)
+    Masonry, //!< opaque stone standing out of both faces of the slab
+};
+//! Blocking stone door (X -25..25, Y 0..110, Z -5..5) with its shape filled by `seal` in
+//! `sealTexture` as material 1.
+Mesh blockingDoor(VeilShape shape, const std::string& slabTexture, const std::string& sealTexture, DoorSeal seal);
 
 //! Grate door of a cell: frame, bars and a lock plate.
 Mesh grateDoor(const std::string& texture);

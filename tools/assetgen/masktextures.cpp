@@ -30,10 +30,21 @@ float marking(const MaskPaint& paint, float x, float y)
     }
     case MaskMarking::Spiral:
     {
+        // A stroke along r = pitch * turn, two and three quarter turns out, ending downward.
         const float dx = ax - 0.5f, dy = y + 0.2f;
-        const float r = std::hypot(dx, dy), angle = std::atan2(dy, dx);
-        const float arm = std::fabs(std::fmod(r * 28 - angle + 62.83f, 6.2832f) - 3.1416f);
-        return r < 0.28f ? 1 - smoothstep(0.5f, 0.9f, arm) : 0.0f;
+        const float r = std::hypot(dx, dy);
+        const float angle = std::atan2(dy, dx);
+        const float start = angle < 0 ? angle + 2 * kPi : angle;
+        const float lastTurn = 5.5f * kPi, pitch = 0.27f / lastTurn;
+        float coverage = 0;
+        for (float turn = start; turn <= lastTurn; turn += 2 * kPi)
+        {
+            const float halfWidth = 0.008f + 0.022f * turn / lastTurn;
+            coverage = std::max(coverage, 1 - smoothstep(halfWidth * 0.6f, halfWidth, std::fabs(r - pitch * turn)));
+        }
+        // A round end where the stroke stops, straight below the centre.
+        const float toEnd = std::hypot(dx, dy + pitch * lastTurn);
+        return std::max(coverage, 1 - smoothstep(0.018f, 0.03f, toEnd));
     }
     case MaskMarking::Veil:
         return y < f.mouthY + 0.2f ? 0.75f + 0.25f * std::sin(x * 40) : 0.0f;
@@ -62,5 +73,12 @@ Canvas maskFace(const MaskPaint& paint)
         return c.withAlpha(1);
     });
     return canvas;
+}
+
+Canvas maskColourMap(const Canvas& face)
+{
+    Canvas soft = face.blurred(2, false);
+    soft.modify([](const Colour& c, float, float) { return Colour{0.05f + 0.85f * c.r, 0.05f + 0.85f * c.g, 0.05f + 0.85f * c.b, 1}; });
+    return soft;
 }
 } // namespace assetgen

@@ -35,4 +35,6 @@ struct MaskPaint
 };
 
 Canvas maskFace(const MaskPaint& paint);
+//! The colour texture of a mask: its face softened, dark features kept dark and no white clipped.
+Canvas maskColourMap(const Canvas& face);
 } // namespace assetgen

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <irrlicht.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -242,6 +243,28 @@ TEST_F(GeneratedImages, StoneTilesAreSeamless)
         video::IImage* tile = image(path);
         ASSERT_NE(tile, nullptr) << path;
         EXPECT_TRUE(wrapsSeamlessly(tile, false)) << path << " left to right";
+    }
+}
+
+TEST_F(GeneratedImages, MaskColourMapsKeepDarkEyesAndClipNoWhite)
+{
+    for (const char* path : {"gamedata/objects/QVMask1_cm.png", "gamedata/objects/QVMask2B_cm.png",
+                             "gamedata/objects/QVMask3_cm.png", "gamedata/objects/QVSistermask.png"})
+    {
+        video::IImage* map = image(path);
+        ASSERT_NE(map, nullptr) << path;
+        const core::dimension2du size = map->getDimension();
+        // The right eye socket's centre in face space (x 0.36, y 0.18).
+        const u32 eyeX = size.Width * 68 / 100, eyeY = size.Height * 41 / 100;
+        EXPECT_LT(luminance(map, eyeX - 4, eyeY - 4, eyeX + 4, eyeY + 4), 50.0f) << path << ": the eyes stay dark";
+        u32 clipped = 0;
+        for (u32 y = 0; y < size.Height; ++y)
+            for (u32 x = 0; x < size.Width; ++x)
+            {
+                const video::SColor c = map->getPixel(x, y);
+                clipped += std::max({c.getRed(), c.getGreen(), c.getBlue()}) >= 250 ? 1 : 0;
+            }
+        EXPECT_LT(clipped, size.Width * size.Height / 100) << path << ": no blown-out field";
     }
 }
 

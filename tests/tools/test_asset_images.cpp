@@ -246,6 +246,32 @@ TEST_F(GeneratedImages, StoneTilesAreSeamless)
     }
 }
 
+TEST_F(GeneratedImages, SplashMarksAreColouredAndFadeToBlackAtTheirEdges)
+{
+    // Drawn without alpha on a black screen: a lit border would show the picture's rectangle.
+    for (const char* path : {"gamedata/tq_logo.png", "gamedata/irr_logo.png", "gamedata/klang_logo.png"})
+    {
+        video::IImage* logo = image(path);
+        ASSERT_NE(logo, nullptr) << path;
+        const u32 w = logo->getDimension().Width, h = logo->getDimension().Height;
+        EXPECT_LT(luminance(logo, 0, 0, w, 2), 3.0f) << path << " top edge";
+        EXPECT_LT(luminance(logo, 0, h - 2, w, h), 3.0f) << path << " bottom edge";
+        EXPECT_LT(luminance(logo, 0, 0, 2, h), 3.0f) << path << " left edge";
+        EXPECT_LT(luminance(logo, w - 2, 0, w, h), 3.0f) << path << " right edge";
+        // A designed mark, not words alone: the tone colours show in it.
+        u32 vivid = 0;
+        for (u32 y = 0; y < h; ++y)
+            for (u32 x = 0; x < w; ++x)
+            {
+                const video::SColor c = logo->getPixel(x, y);
+                const u32 high = std::max({c.getRed(), c.getGreen(), c.getBlue()});
+                const u32 low = std::min({c.getRed(), c.getGreen(), c.getBlue()});
+                vivid += high - low > 150 ? 1 : 0;
+            }
+        EXPECT_GT(vivid, w * h / 500) << path;
+    }
+}
+
 TEST_F(GeneratedImages, MaskColourMapsKeepDarkEyesAndClipNoWhite)
 {
     for (const char* path : {"gamedata/objects/QVMask1_cm.png", "gamedata/objects/QVMask2B_cm.png",

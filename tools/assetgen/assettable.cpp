@@ -173,18 +173,9 @@ void addFonts(std::vector<AssetEntry>& table)
 void addTitlePictures(std::vector<AssetEntry>& table)
 {
     table.push_back(withAlpha("talvoren/logo.png", [](const AssetContext& c) { return engineLogo(c.serif); }));
-    auto splash = [](std::vector<std::string> lines, std::vector<int> sizes) {
-        return [lines, sizes](const AssetContext& c) {
-            TextPlate plate;
-            plate.lines = lines;
-            plate.sizes = sizes;
-            return textPlate(c.serif, plate);
-        };
-    };
-    table.push_back(opaque("gamedata/tq_logo.png", splash({"a game by", "the Belgarune team"}, {22, 40})));
-    table.push_back(opaque("gamedata/irr_logo.png", splash({"built on", "TALVOREN", "powered by Irrlicht"}, {22, 44, 24})));
-    table.push_back(opaque("gamedata/klang_logo.png",
-                           splash({"sound by", "OpenAL Soft", "libsndfile  \xB7  Ogg Vorbis"}, {22, 40, 22})));
+    table.push_back(opaque("gamedata/tq_logo.png", [](const AssetContext& c) { return gameSplash(c.script); }));
+    table.push_back(opaque("gamedata/irr_logo.png", [](const AssetContext& c) { return engineSplash(c.serif, c.mono); }));
+    table.push_back(opaque("gamedata/klang_logo.png", [](const AssetContext& c) { return soundSplash(c.serif, c.mono); }));
     table.push_back(withAlpha(kGui + "QVTitle.png", [](const AssetContext& c) { return titleLettering(c.script); }));
     table.push_back(opaque("gamedata/QVStrichMenu.png", [](const AssetContext&) { return menuOrnament(41); }));
     struct SongPlate
@@ -203,7 +194,7 @@ void addTitlePictures(std::vector<AssetEntry>& table)
     };
     for (const SongPlate& song : songs)
         table.push_back(opaque(kGui + song.file, [song](const AssetContext& c) {
-            return songPlate(c.serif, song.name, song.tones);
+            return songPlate(c.script, song.name, song.tones);
         }));
 }
 

@@ -24,8 +24,8 @@ struct AssetContext
     std::ostream& log;
     ImageWriter images;
     TextRenderer mono;   //!< console font and small labels
-    TextRenderer serif;  //!< titles, letters, engravings
-    TextRenderer script; //!< ornamental titles
+    TextRenderer serif;  //!< names of the engine and the libraries, wall letters, engravings
+    TextRenderer script; //!< the game's own words: its title and the songs' names
     //! Canvases painted once in this run for every file made from them, by the recipe that paints them.
     std::map<const void*, Canvas> sharedCanvases;
 };

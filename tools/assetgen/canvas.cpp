@@ -77,6 +77,24 @@ void Canvas::line(float x0, float y0, float x1, float y1, float width, const Col
         }
 }
 
+void Canvas::ring(float cx, float cy, float radius, float width, const Colour& colour)
+{
+    const float reach = radius + width + 1;
+    for (int y = static_cast<int>(cy - reach); y <= static_cast<int>(cy + reach); ++y)
+        for (int x = static_cast<int>(cx - reach); x <= static_cast<int>(cx + reach); ++x)
+        {
+            const float d = std::fabs(std::hypot(x + 0.5f - cx, y + 0.5f - cy) - radius);
+            blend(x, y, colour, std::clamp(width * 0.5f - d + 0.5f, 0.0f, 1.0f));
+        }
+}
+
+void Canvas::compose(const Canvas& layer, int left, int top)
+{
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            blend(left + x, top + y, layer.at(x, y), 1);
+}
+
 Canvas Canvas::blurred(int radius, bool wrap) const
 {
     auto sample = [&](const Canvas& c, int x, int y) -> const Colour& {

@@ -43,6 +43,10 @@ public:
     void disc(float cx, float cy, float radius, const Colour& colour, float softness = 1.0f);
     //! Soft-edged thick line segment in pixel units.
     void line(float x0, float y0, float x1, float y1, float width, const Colour& colour);
+    //! Soft-edged circle outline of `width` around (cx, cy) in pixel units.
+    void ring(float cx, float cy, float radius, float width, const Colour& colour);
+    //! "Over" composition of a whole picture with its upper-left corner at (left, top).
+    void compose(const Canvas& layer, int left, int top);
     //! Box blur of every channel; `wrap` blurs across the edges of a tile.
     Canvas blurred(int radius, bool wrap) const;
     //! The picture turned a quarter turn counter-clockwise.

@@ -1,32 +1,26 @@
 #pragma once
-// Pictures made of rendered words: logos, splash pictures, title and song plates.
+// Pictures made of rendered words: the engine's logo, the title and the start-up splash marks.
 
 #include "tools/assetgen/canvas.h"
-
-#include <string>
-#include <vector>
 
 namespace assetgen
 {
 class TextRenderer;
 
-//! A plate of centred text lines on a dark ground with a thin frame.
-struct TextPlate
-{
-    int width = 512;
-    int height = 256;
-    std::vector<std::string> lines;
-    std::vector<int> sizes;  //!< pixel size per line
-    Colour ink = rgb(230, 220, 200);
-    Colour ground = rgb(0, 0, 0);
-    bool frame = true;
-    bool transparentGround = false;
-};
-Canvas textPlate(const TextRenderer& font, const TextPlate& plate);
-
-//! The engine's logo: an emblem of five tone-coloured rings above the engine's name.
-Canvas engineLogo(const TextRenderer& font);
+//! The engine's logo: its emblem (a T of the five tone-coloured staff lines) above its name,
+//! transparent around them.
+Canvas engineLogo(const TextRenderer& nameFont);
 
 //! The game's title lettering with a soft glow, transparent around it.
-Canvas titleLettering(const TextRenderer& font);
+Canvas titleLettering(const TextRenderer& script);
+
+// Splash marks: 512 x 256, opaque, on a dark violet ground that fades to black at the edges
+// (they are drawn without their alpha on a black screen).
+
+//! The game's title in its script face over a staff ribbon carrying the five tones.
+Canvas gameSplash(const TextRenderer& script);
+//! The engine's emblem beside its name.
+Canvas engineSplash(const TextRenderer& nameFont, const TextRenderer& captionFont);
+//! A sounding wave in a badge beside the names of the sound libraries.
+Canvas soundSplash(const TextRenderer& nameFont, const TextRenderer& captionFont);
 } // namespace assetgen

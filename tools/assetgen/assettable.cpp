@@ -154,7 +154,6 @@ const GrainStyle kCeiling{37, 128, rgb(20, 18, 18), rgb(45, 40, 38), true, 0};
 const GrainStyle kCrystal{38, 256, rgb(40, 140, 90), rgb(170, 255, 200), true, 0};
 const GrainStyle kPaper{39, 256, rgb(150, 125, 85), rgb(200, 180, 135), false, 0};
 
-
 // ---- families -----------------------------------------------------------------------------
 
 void addFonts(std::vector<AssetEntry>& table)
@@ -174,8 +173,10 @@ void addTitlePictures(std::vector<AssetEntry>& table)
 {
     table.push_back(withAlpha("talvoren/logo.png", [](const AssetContext& c) { return engineLogo(c.serif); }));
     table.push_back(opaque("gamedata/tq_logo.png", [](const AssetContext& c) { return gameSplash(c.script); }));
-    table.push_back(opaque("gamedata/irr_logo.png", [](const AssetContext& c) { return engineSplash(c.serif, c.mono); }));
-    table.push_back(opaque("gamedata/klang_logo.png", [](const AssetContext& c) { return soundSplash(c.serif, c.mono); }));
+    table.push_back(opaque("gamedata/irr_logo.png",
+                           [](const AssetContext& c) { return engineSplash(c.serif, c.mono); }));
+    table.push_back(opaque("gamedata/klang_logo.png",
+                           [](const AssetContext& c) { return soundSplash(c.serif, c.mono); }));
     table.push_back(withAlpha(kGui + "QVTitle.png", [](const AssetContext& c) { return titleLettering(c.script); }));
     table.push_back(opaque("gamedata/QVStrichMenu.png", [](const AssetContext&) { return menuOrnament(41); }));
     struct SongPlate
@@ -272,7 +273,8 @@ void addBarsAndDoors(std::vector<AssetEntry>& table)
     {
         const std::string suffix = variant == 1 ? "" : "_" + std::to_string(variant);
         const DoorSeal seal = variant == 5 ? DoorSeal::Masonry : DoorSeal::Veil;
-        const std::string sealTexture = seal == DoorSeal::Veil ? "doorveil" + std::to_string(variant) + ".png" : "QVSaeule.png";
+        const std::string sealTexture =
+            seal == DoorSeal::Veil ? "doorveil" + std::to_string(variant) + ".png" : "QVSaeule.png";
         if (seal == DoorSeal::Veil)
             table.push_back(withAlpha(kObjects + sealTexture, [variant, veilColours](const AssetContext&) {
                 return doorVeil(variant, veilColours[variant - 1]);
@@ -447,7 +449,8 @@ void addMasks(std::vector<AssetEntry>& table)
     {
         const MaskPaint paint = m.paint;
         withColourMap(table, kObjects + m.texture, kObjects + m.colourFile,
-                      [paint](const AssetContext&) { return maskFace(paint); }, PixelFormat::Opaque, maskColourMap);
+                      [paint](const AssetContext&) { return maskFace(paint); }, PixelFormat::Opaque,
+                      maskColourMap);
     }
     table.push_back(mesh("mask1.x", [] {
         MaskShape shape;

@@ -78,7 +78,9 @@ Canvas maskFace(const MaskPaint& paint)
 Canvas maskColourMap(const Canvas& face)
 {
     Canvas soft = face.blurred(2, false);
-    soft.modify([](const Colour& c, float, float) { return Colour{0.05f + 0.85f * c.r, 0.05f + 0.85f * c.g, 0.05f + 0.85f * c.b, 1}; });
+    soft.modify([](const Colour& c, float, float) {
+        return Colour{0.05f + 0.85f * c.r, 0.05f + 0.85f * c.g, 0.05f + 0.85f * c.b, 1};
+    });
     return soft;
 }
 } // namespace assetgen

@@ -1,5 +1,6 @@
 #include "code/src/world/gameworld.h"
 
+#include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/gameitem.h"
 #include "talvoren/log.h"
@@ -58,7 +59,7 @@ irr::core::stringw cellText(const MapCoord& cell)
 }
 } // namespace
 
-GameWorld::GameWorld() : m_player(nullptr)
+GameWorld::GameWorld() : m_player(nullptr), m_nodeGraph(std::make_unique<NodeGraph>())
 {
 }
 

@@ -19,10 +19,11 @@ namespace Belgarune
 {
 class GameActor;
 class IDungeonView;
+class NodeGraph;
 struct GameItem;
 
 //! Cell (i, j) has its centre at world (10 i, y, 10 j); the height plays no part.
-//! Owns its actors and items; the player is one of its actors.
+//! Owns its actors, items and patrol graph; the player is one of its actors.
 class GameWorld
 {
 public:
@@ -73,6 +74,9 @@ public:
     GameItem* findItemNear(const irr::core::vector3df& pos) const;
     void addRoundCollision(const irr::core::vector3df& centre, irr::s32 radius);
 
+    //! The enemies' patrol graph: empty until the dungeon logic's set-up loads it once.
+    NodeGraph& getNodeGraph() { return *m_nodeGraph; }
+
 private:
     static bool isStoredCell(const MapCoord& cell);
     //! Index 500 of a neighbour lies beyond the storage and counts as blocked.
@@ -83,5 +87,6 @@ private:
     std::vector<std::unique_ptr<GameItem>> m_items;
     GameActor* m_player;
     std::vector<RoundCollision> m_roundCollisions;
+    std::unique_ptr<NodeGraph> m_nodeGraph;
 };
 } // namespace Belgarune

@@ -1,0 +1,347 @@
+#include "code/src/logic/enemies/enemyinputcomponent.h"
+#include "code/src/logic/enemies/nodegraph.h"
+#include "code/src/state/gamebase.h"
+#include "code/src/world/gameactor.h"
+#include "code/src/world/gameworld.h"
+#include "code/src/world/musicalcomponent.h"
+#include "code/src/world/standardphysicscomponent.h"
+#include "code/src/world/visualcomponent.h"
+#include "tests/code/logic/eventrecorder.h"
+#include "tests/code/logic/fakesoundengine.h"
+#include "tests/code/logic/manualclock.h"
+#include "tests/code/logic/songfiles.h"
+#include "tests/support/quietnulldevice.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace Belgarune;
+using irr::core::vector3df;
+
+namespace
+{
+class ToneRecorder : public MusicalComponent
+{
+public:
+    void update(GameActor*, IDungeonView*) override {}
+    void setTone(int tone, bool pressed) override { tones.at(static_cast<std::size_t>(tone)) = pressed; }
+
+    std::array<bool, 5> tones{};
+};
+
+//! Four nodes 20 units apart around a square from (200, 0, 200) to (220, 0, 220).
+const char* const kSquarePoints = "[points]\n1,20,480\n2,22,480\n3,22,478\n4,20,478\n[connections]\n";
+const vector3df kStart(200.0f, 5.0f, 200.0f);
+
+class EnemyTest : public testsupport::QuietNullDeviceTest
+{
+protected:
+    void SetUp() override
+    {
+        QuietNullDeviceTest::SetUp();
+        resetWorld();
+    }
+    void TearDown() override
+    {
+        removeCamera();
+        g_gameBase->m_gameplayActive = true;
+        g_gameBase->m_slowDown = false;
+        QuietNullDeviceTest::TearDown();
+    }
+
+    //! An open room from (45, 45) to (605, 605), no enemies, no camera, the
+    //! test songs and the player far away.
+    void resetWorld()
+    {
+        removeCamera();
+        g_gameBase->m_world = std::make_unique<GameWorld>();
+        for (irr::s32 i = 5; i <= 60; ++i)
+            for (irr::s32 j = 5; j <= 60; ++j)
+                g_gameBase->m_world->setCell(MapCoord(i, 0, j), FloorCode::Plain);
+        logictest::loadSongBook(logictest::kSongs);
+        g_gameBase->m_playerPosition = vector3df(1000.0f, 7.0f, 1000.0f);
+    }
+    void removeCamera()
+    {
+        if (g_gameBase->m_camera)
+            g_gameBase->m_camera->remove();
+        g_gameBase->m_camera = nullptr;
+    }
+
+    void loadNodes(const std::string& connections)
+    {
+        testsupport::writeFile("nodes.txt", kSquarePoints + connections);
+        g_gameBase->m_world->getNodeGraph().load("nodes.txt");
+    }
+    //! An enemy at the position, heading along +x.
+    GameActor& addEnemy(const vector3df& position = kStart)
+    {
+        auto input = std::make_unique<EnemyInputComponent>(m_engine.get(), m_clock);
+        m_input = input.get();
+        auto voice = std::make_unique<ToneRecorder>();
+        m_voice = voice.get();
+        auto physics = std::make_unique<StandardPhysicsComponent>(5, [this] { return m_clock.frameMs(); });
+        GameActor* actor = g_gameBase->m_world->addActor(
+            std::make_unique<GameActor>(7, std::move(input), std::move(physics), nullptr, std::move(voice)));
+        actor->setPosition(position);
+        actor->setRotation(vector3df(1.0f, 5.0f, 0.0f));
+        return *actor;
+    }
+    void placeCamera(const vector3df& position)
+    {
+        if (!g_gameBase->m_camera)
+            g_gameBase->m_camera = m_device->getSceneManager()->addCameraSceneNode();
+        g_gameBase->m_camera->setPosition(position);
+    }
+    void frame() { g_gameBase->m_world->updateActors(nullptr); }
+    //! Runs the frames and returns the patrol targets in the order they were taken.
+    std::vector<irr::s32> targetsOver(int frames)
+    {
+        std::vector<irr::s32> targets;
+        for (int i = 0; i < frames; ++i)
+        {
+            frame();
+            const irr::s32 id = m_input->getTarget() ? m_input->getTarget()->m_id : -1;
+            if (targets.empty() || targets.back() != id)
+                targets.push_back(id);
+        }
+        return targets;
+    }
+
+    testsupport::TempWorkDir m_dir;
+    logictest::ManualClock m_clock;
+    platform::sound::SoundRef<logictest::FakeSoundEngine> m_engine{new logictest::FakeSoundEngine};
+    EnemyInputComponent* m_input = nullptr;
+    ToneRecorder* m_voice = nullptr;
+};
+} // namespace
+
+TEST_F(EnemyTest, PatrolChoosesAtRandomButNeverTheNodeItCameFromWhileThereIsAnother)
+{
+    struct Case
+    {
+        const char* name;
+        const char* connections;
+        std::vector<std::vector<irr::s32>> allowed;
+    };
+    const Case cases[] = {
+        {"ring", "1,2\n2,3\n3,4\n4,1\n", {{2, 3, 4, 1, 2, 3}, {4, 3, 2, 1, 4, 3}}},
+        {"ring, duplicate entries, unknown id", "1,2\n1,2\n2,3\n3,4\n3,4\n4,1\n1,99\n",
+         {{2, 3, 4, 1, 2, 3}, {4, 3, 2, 1, 4, 3}}},
+        {"every entry the previous node: turn back", "1,2\n1,2\n", {{2, 1, 2, 1, 2, 1}}},
+    };
+    m_clock.frame = 40; // 0.5 units a frame
+    for (const Case& testCase : cases)
+    {
+        resetWorld();
+        loadNodes(testCase.connections);
+        addEnemy();
+        std::vector<irr::s32> targets = targetsOver(230);
+        targets.resize(6);
+        EXPECT_NE(std::find(testCase.allowed.begin(), testCase.allowed.end(), targets), testCase.allowed.end())
+            << testCase.name;
+    }
+}
+
+TEST_F(EnemyTest, PatrolTurnsBackAtDeadEndsAndWaitsAtANodeWithoutNeighbours)
+{
+    m_clock.frame = 40;
+    loadNodes("1,2\n2,3\n");
+    addEnemy();
+    const std::vector<irr::s32> targets = targetsOver(3000);
+    for (std::size_t i = 1; i + 1 < targets.size(); ++i)
+        EXPECT_TRUE(targets[i] == 2 || targets[i + 1] == 2) << i;
+    EXPECT_NE(std::find(targets.begin(), targets.end(), 3), targets.end());
+
+    resetWorld();
+    loadNodes("");
+    GameActor& alone = addEnemy(vector3df(210.0f, 5.0f, 200.0f));
+    EXPECT_EQ(targetsOver(100), (std::vector<irr::s32>{1}));
+    EXPECT_LT(alone.getPosition().getDistanceFrom(vector3df(200.0f, 5.0f, 200.0f)), 1.0f);
+}
+
+TEST_F(EnemyTest, TenThousandFramesOfPatrolStayOnTheGraph)
+{
+    m_clock.frame = 33;
+    loadNodes("1,2\n2,3\n3,4\n4,1\n1,3\n");
+    std::vector<GameActor*> enemies;
+    for (const irr::f32 x : {200.0f, 220.0f, 210.0f})
+        enemies.push_back(&addEnemy(vector3df(x, 5.0f, 200.0f)));
+    int targetChanges = 0;
+    for (int i = 0; i < 10000; ++i)
+    {
+        const Node* target = m_input->getTarget();
+        frame();
+        targetChanges += target != m_input->getTarget() ? 1 : 0;
+        for (const GameActor* enemy : enemies)
+        {
+            const vector3df position = enemy->getPosition();
+            ASSERT_TRUE(position.X > 199.0f && position.X < 221.0f && position.Z > 199.0f && position.Z < 221.0f)
+                << i << ": " << position.X << ", " << position.Z;
+        }
+    }
+    EXPECT_GT(targetChanges, 100); // 3400 units of walk, 20 or 28 units an edge
+}
+
+TEST_F(EnemyTest, SpotsThePlayerInFrontWithinSixtyUnitsAndAFreeLineOfSight)
+{
+    struct Sight
+    {
+        irr::f32 dx;
+        irr::f32 dz;
+        bool wall;
+        bool detected;
+    };
+    struct Case
+    {
+        const char* name;
+        std::vector<Sight> frames;
+    };
+    const Case cases[] = {
+        {"in front", {{55, 0, false, true}}},
+        {"too far", {{61, 0, false, false}}},
+        {"behind", {{-10, 0, false, false}}},
+        {"beside", {{0, 10, false, false}}},
+        {"wall between", {{50, 0, true, false}}},
+        {"hunting goes on at 70", {{50, 0, false, true}, {70, 0, false, true}}},
+        {"patrolling misses him at 70", {{70, 0, false, false}}},
+        {"lost beyond 80", {{50, 0, false, true}, {81, 0, false, false}}},
+        {"lost behind a wall within 60", {{50, 0, false, true}, {50, 0, true, false}}},
+    };
+    m_clock.frame = 8; // a chase of 0.06 units a frame
+    for (const Case& testCase : cases)
+    {
+        resetWorld();
+        GameActor& enemy = addEnemy();
+        for (std::size_t i = 0; i < testCase.frames.size(); ++i)
+        {
+            const Sight& sight = testCase.frames[i];
+            g_gameBase->m_world->setWalkable(MapCoord(23, 0, 20), !sight.wall);
+            placeCamera(kStart + vector3df(sight.dx, 2.0f, sight.dz));
+            enemy.setRotation(vector3df(1.0f, 5.0f, 0.0f));
+            frame();
+            EXPECT_EQ(m_input->isDetected(), sight.detected) << testCase.name << ", frame " << i;
+        }
+    }
+}
+
+TEST_F(EnemyTest, SpottingSoundsTheAlarmOnceAndANullCameraSpotsNothing)
+{
+    GameActor& enemy = addEnemy();
+    placeCamera(kStart + vector3df(30.0f, 2.0f, 0.0f));
+    for (int i = 0; i < 3; ++i)
+        frame();
+    ASSERT_EQ(m_engine->sounds.size(), 1u);
+    EXPECT_EQ(m_engine->sounds[0]->file, EnemyInputComponent::kAlarmSound);
+    EXPECT_FALSE(m_engine->sounds[0]->is3D || m_engine->sounds[0]->looped || m_engine->sounds[0]->paused);
+
+    removeCamera();
+    enemy.setRotation(vector3df(1.0f, 5.0f, 0.0f));
+    frame();
+    EXPECT_FALSE(m_input->isDetected());
+}
+
+TEST_F(EnemyTest, HunterKillsEveryFrameWithinThreeUnits)
+{
+    logictest::EventRecorder events;
+    const std::pair<irr::f32, std::size_t> cases[] = {{2.0f, 3}, {3.1f, 2}, {3.5f, 0}};
+    m_clock.frame = 8;
+    for (const auto& [distance, deaths] : cases)
+    {
+        resetWorld();
+        const std::size_t before = events.deaths().size();
+        addEnemy();
+        placeCamera(kStart + vector3df(30.0f, -5.0f, 0.0f)); // level with the enemy: the chase runs along x
+        g_gameBase->m_playerPosition = kStart + vector3df(distance, 0.0f, 0.0f);
+        for (int i = 0; i < 3; ++i)
+            frame();
+        EXPECT_EQ(events.deaths().size() - before, deaths) << distance;
+    }
+    EXPECT_EQ(events.deaths().back(), 0u);
+}
+
+TEST_F(EnemyTest, SpeedGrowsWithTheSquareOfTheFrameTime)
+{
+    struct Case
+    {
+        bool hunting;
+        bool slowDown;
+        irr::u32 frameMs;
+        irr::f32 moved;
+    };
+    const Case cases[] = {{false, false, 40, 0.5f}, {false, true, 40, 0.375f}, {false, false, 20, 0.125f},
+                          {true, false, 40, 1.5f},  {true, true, 40, 1.5f},    {false, false, 7, 0.0f}};
+    for (const Case& testCase : cases)
+    {
+        resetWorld();
+        loadNodes("1,2\n2,3\n3,4\n4,1\n");
+        GameActor& enemy = addEnemy(vector3df(210.0f, 5.0f, 200.0f));
+        if (testCase.hunting)
+            placeCamera(vector3df(240.0f, 0.0f, 200.0f)); // level with the enemy
+        g_gameBase->m_slowDown = testCase.slowDown;
+        m_clock.frame = testCase.frameMs;
+        frame();
+        EXPECT_NEAR(enemy.getPosition().getDistanceFrom(vector3df(210.0f, 5.0f, 200.0f)), testCase.moved, 1e-4)
+            << testCase.hunting << testCase.slowDown << testCase.frameMs;
+    }
+}
+
+TEST_F(EnemyTest, SingsSongTwoByGameTimeWhileThePlayerIsWithinNinety)
+{
+    struct Case
+    {
+        double gameMs;
+        irr::f32 playerDistance;
+        bool tone0;
+        bool tone4;
+    };
+    // Song 2, 100 ms a step: tone 4 on steps 0 and 2, tone 0 on steps 1 and 2.
+    const Case cases[] = {{5000, 85, false, true}, {5100, 90, true, false}, {5250, 85, true, true},
+                          {5200, 91, false, false}, {5400, 50, false, true}};
+    GameActor& enemy = addEnemy();
+    for (const Case& testCase : cases)
+    {
+        m_clock.game = testCase.gameMs;
+        g_gameBase->m_playerPosition = enemy.getPosition() + vector3df(0.0f, 0.0f, testCase.playerDistance);
+        frame();
+        EXPECT_EQ(m_voice->tones[0], testCase.tone0) << testCase.gameMs;
+        EXPECT_EQ(m_voice->tones[4], testCase.tone4) << testCase.gameMs;
+    }
+
+    resetWorld();
+    logictest::loadSongBook("song=3\nX\n-\n-\n-\n-\nend\n"); // no song 2: silent
+    GameActor& mute = addEnemy();
+    g_gameBase->m_playerPosition = mute.getPosition();
+    frame();
+    EXPECT_EQ(m_voice->tones, (std::array<bool, 5>{}));
+}
+
+TEST_F(EnemyTest, StandsFrozenWhileGameplayIsOff)
+{
+    loadNodes("1,2\n2,3\n3,4\n4,1\n");
+    GameActor& enemy = addEnemy(vector3df(210.0f, 5.0f, 200.0f));
+    placeCamera(kStart + vector3df(30.0f, 2.0f, 0.0f));
+    g_gameBase->m_playerPosition = enemy.getPosition();
+    g_gameBase->m_gameplayActive = false;
+    m_clock.frame = 40;
+    frame();
+    EXPECT_EQ(enemy.getPosition(), vector3df(210.0f, 5.0f, 200.0f));
+    EXPECT_FALSE(m_input->isDetected());
+    EXPECT_EQ(m_input->getTarget(), nullptr);
+    EXPECT_EQ(m_voice->tones, (std::array<bool, 5>{}));
+}
+
+TEST_F(EnemyTest, ResetAimsAtTheNearestNode)
+{
+    loadNodes("1,2\n");
+    GameActor& enemy = addEnemy(vector3df(219.0f, 5.0f, 219.0f));
+    enemy.reset();
+    ASSERT_NE(m_input->getTarget(), nullptr);
+    EXPECT_EQ(m_input->getTarget()->m_id, 3);
+}

@@ -17,7 +17,9 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,29 +51,23 @@ protected:
     }
     void TearDown() override
     {
-        removeCamera();
-        g_gameBase->m_gameplayActive = true;
-        g_gameBase->m_slowDown = false;
+        resetWorld();
         QuietNullDeviceTest::TearDown();
     }
 
     //! An open room from (45, 45) to (605, 605), no enemies, no camera, the
-    //! test songs and the player far away.
+    //! test songs, the player far away, gameplay on and no slow-down.
     void resetWorld()
     {
-        removeCamera();
+        placeCamera(std::nullopt);
         g_gameBase->m_world = std::make_unique<GameWorld>();
         for (irr::s32 i = 5; i <= 60; ++i)
             for (irr::s32 j = 5; j <= 60; ++j)
                 g_gameBase->m_world->setCell(MapCoord(i, 0, j), FloorCode::Plain);
         logictest::loadSongBook(logictest::kSongs);
         g_gameBase->m_playerPosition = vector3df(1000.0f, 7.0f, 1000.0f);
-    }
-    void removeCamera()
-    {
-        if (g_gameBase->m_camera)
-            g_gameBase->m_camera->remove();
-        g_gameBase->m_camera = nullptr;
+        g_gameBase->m_gameplayActive = true;
+        g_gameBase->m_slowDown = false;
     }
 
     void loadNodes(const std::string& connections)
@@ -93,20 +89,29 @@ protected:
         actor->setRotation(vector3df(1.0f, 5.0f, 0.0f));
         return *actor;
     }
-    void placeCamera(const vector3df& position)
+    //! Moves the camera there, making one first; none removes it.
+    void placeCamera(const std::optional<vector3df>& position)
     {
-        if (!g_gameBase->m_camera)
-            g_gameBase->m_camera = m_device->getSceneManager()->addCameraSceneNode();
-        g_gameBase->m_camera->setPosition(position);
+        if (!position && g_gameBase->m_camera)
+            g_gameBase->m_camera->remove();
+        if (!position)
+            g_gameBase->m_camera = nullptr;
+        else if (!g_gameBase->m_camera)
+            g_gameBase->m_camera = m_device->getSceneManager()->addCameraSceneNode(nullptr, *position);
+        else
+            g_gameBase->m_camera->setPosition(*position);
     }
-    void frame() { g_gameBase->m_world->updateActors(nullptr); }
-    //! Runs the frames and returns the patrol targets in the order they were taken.
-    std::vector<irr::s32> targetsOver(int frames)
+    void frame() { targetsOver(1); }
+    //! Runs the frames, with a check after each, and returns the patrol
+    //! targets of the last enemy made in the order they were taken.
+    std::vector<irr::s32> targetsOver(int frames, const std::function<void(int)>& check = nullptr)
     {
         std::vector<irr::s32> targets;
         for (int i = 0; i < frames; ++i)
         {
-            frame();
+            g_gameBase->m_world->updateActors(nullptr);
+            if (check)
+                check(i);
             const irr::s32 id = m_input->getTarget() ? m_input->getTarget()->m_id : -1;
             if (targets.empty() || targets.back() != id)
                 targets.push_back(id);
@@ -136,12 +141,12 @@ TEST_F(EnemyTest, PatrolChoosesAtRandomButNeverTheNodeItCameFromWhileThereIsAnot
          {{2, 3, 4, 1, 2, 3}, {4, 3, 2, 1, 4, 3}}},
         {"every entry the previous node: turn back", "1,2\n1,2\n", {{2, 1, 2, 1, 2, 1}}},
     };
-    m_clock.frame = 40; // 0.5 units a frame
     for (const Case& testCase : cases)
     {
         resetWorld();
         loadNodes(testCase.connections);
         addEnemy();
+        m_clock.frame = 40; // 0.5 units a frame
         std::vector<irr::s32> targets = targetsOver(230);
         targets.resize(6);
         EXPECT_NE(std::find(testCase.allowed.begin(), testCase.allowed.end(), targets), testCase.allowed.end())
@@ -163,7 +168,7 @@ TEST_F(EnemyTest, PatrolTurnsBackAtDeadEndsAndWaitsAtANodeWithoutNeighbours)
     loadNodes("");
     GameActor& alone = addEnemy(vector3df(210.0f, 5.0f, 200.0f));
     EXPECT_EQ(targetsOver(100), (std::vector<irr::s32>{1}));
-    EXPECT_LT(alone.getPosition().getDistanceFrom(vector3df(200.0f, 5.0f, 200.0f)), 1.0f);
+    EXPECT_LT(alone.getPosition().getDistanceFrom(kStart), 1.0f);
 }
 
 TEST_F(EnemyTest, TenThousandFramesOfPatrolStayOnTheGraph)
@@ -173,28 +178,23 @@ TEST_F(EnemyTest, TenThousandFramesOfPatrolStayOnTheGraph)
     std::vector<GameActor*> enemies;
     for (const irr::f32 x : {200.0f, 220.0f, 210.0f})
         enemies.push_back(&addEnemy(vector3df(x, 5.0f, 200.0f)));
-    int targetChanges = 0;
-    for (int i = 0; i < 10000; ++i)
-    {
-        const Node* target = m_input->getTarget();
-        frame();
-        targetChanges += target != m_input->getTarget() ? 1 : 0;
+    const std::vector<irr::s32> targets = targetsOver(10000, [&enemies](int frame) {
         for (const GameActor* enemy : enemies)
         {
             const vector3df position = enemy->getPosition();
             ASSERT_TRUE(position.X > 199.0f && position.X < 221.0f && position.Z > 199.0f && position.Z < 221.0f)
-                << i << ": " << position.X << ", " << position.Z;
+                << frame << ": " << position.X << ", " << position.Z;
         }
-    }
-    EXPECT_GT(targetChanges, 100); // 3400 units of walk, 20 or 28 units an edge
+    });
+    EXPECT_GT(targets.size(), 100u); // 3400 units of walk, 20 or 28 units an edge
 }
 
 TEST_F(EnemyTest, SpotsThePlayerInFrontWithinSixtyUnitsAndAFreeLineOfSight)
 {
+    const irr::f32 kNoCamera = 1e9f;
     struct Sight
     {
-        irr::f32 dx;
-        irr::f32 dz;
+        irr::f32 ahead; // the camera's distance along the enemy's heading, 2 units above its eyes
         bool wall;
         bool detected;
     };
@@ -202,65 +202,55 @@ TEST_F(EnemyTest, SpotsThePlayerInFrontWithinSixtyUnitsAndAFreeLineOfSight)
     {
         const char* name;
         std::vector<Sight> frames;
+        std::size_t alarms;
     };
     const Case cases[] = {
-        {"in front", {{55, 0, false, true}}},
-        {"too far", {{61, 0, false, false}}},
-        {"behind", {{-10, 0, false, false}}},
-        {"beside", {{0, 10, false, false}}},
-        {"wall between", {{50, 0, true, false}}},
-        {"hunting goes on at 70", {{50, 0, false, true}, {70, 0, false, true}}},
-        {"patrolling misses him at 70", {{70, 0, false, false}}},
-        {"lost beyond 80", {{50, 0, false, true}, {81, 0, false, false}}},
-        {"lost behind a wall within 60", {{50, 0, false, true}, {50, 0, true, false}}},
+        {"in front", {{55, false, true}, {40, false, true}}, 1},
+        {"too far", {{61, false, false}}, 0},
+        {"behind", {{-10, false, false}}, 0},
+        {"right above", {{0, false, false}}, 0},
+        {"wall between", {{50, true, false}}, 0},
+        {"hunting goes on at 70", {{50, false, true}, {70, false, true}}, 1},
+        {"patrolling misses him at 70", {{70, false, false}}, 0},
+        {"lost beyond 80", {{50, false, true}, {81, false, false}, {50, false, true}}, 2},
+        {"lost behind a wall within 60", {{50, false, true}, {50, true, false}}, 1},
+        {"lost without a camera", {{50, false, true}, {kNoCamera, false, false}}, 1},
     };
-    m_clock.frame = 8; // a chase of 0.06 units a frame
     for (const Case& testCase : cases)
     {
         resetWorld();
         GameActor& enemy = addEnemy();
+        m_clock.frame = 8; // a chase of 0.06 units a frame
+        m_engine->sounds.clear();
         for (std::size_t i = 0; i < testCase.frames.size(); ++i)
         {
             const Sight& sight = testCase.frames[i];
             g_gameBase->m_world->setWalkable(MapCoord(23, 0, 20), !sight.wall);
-            placeCamera(kStart + vector3df(sight.dx, 2.0f, sight.dz));
+            placeCamera(sight.ahead == kNoCamera ? std::nullopt
+                                                 : std::optional(kStart + vector3df(sight.ahead, 2.0f, 0.0f)));
             enemy.setRotation(vector3df(1.0f, 5.0f, 0.0f));
             frame();
             EXPECT_EQ(m_input->isDetected(), sight.detected) << testCase.name << ", frame " << i;
         }
+        EXPECT_EQ(m_engine->sounds.size(), testCase.alarms) << testCase.name;
+        for (const auto& alarm : m_engine->sounds)
+            EXPECT_TRUE(alarm->file == EnemyInputComponent::kAlarmSound && !alarm->is3D && !alarm->looped);
     }
-}
-
-TEST_F(EnemyTest, SpottingSoundsTheAlarmOnceAndANullCameraSpotsNothing)
-{
-    GameActor& enemy = addEnemy();
-    placeCamera(kStart + vector3df(30.0f, 2.0f, 0.0f));
-    for (int i = 0; i < 3; ++i)
-        frame();
-    ASSERT_EQ(m_engine->sounds.size(), 1u);
-    EXPECT_EQ(m_engine->sounds[0]->file, EnemyInputComponent::kAlarmSound);
-    EXPECT_FALSE(m_engine->sounds[0]->is3D || m_engine->sounds[0]->looped || m_engine->sounds[0]->paused);
-
-    removeCamera();
-    enemy.setRotation(vector3df(1.0f, 5.0f, 0.0f));
-    frame();
-    EXPECT_FALSE(m_input->isDetected());
 }
 
 TEST_F(EnemyTest, HunterKillsEveryFrameWithinThreeUnits)
 {
     logictest::EventRecorder events;
     const std::pair<irr::f32, std::size_t> cases[] = {{2.0f, 3}, {3.1f, 2}, {3.5f, 0}};
-    m_clock.frame = 8;
     for (const auto& [distance, deaths] : cases)
     {
         resetWorld();
         const std::size_t before = events.deaths().size();
         addEnemy();
+        m_clock.frame = 8; // 0.06 units a frame
         placeCamera(kStart + vector3df(30.0f, -5.0f, 0.0f)); // level with the enemy: the chase runs along x
         g_gameBase->m_playerPosition = kStart + vector3df(distance, 0.0f, 0.0f);
-        for (int i = 0; i < 3; ++i)
-            frame();
+        targetsOver(3);
         EXPECT_EQ(events.deaths().size() - before, deaths) << distance;
     }
     EXPECT_EQ(events.deaths().back(), 0u);
@@ -272,23 +262,29 @@ TEST_F(EnemyTest, SpeedGrowsWithTheSquareOfTheFrameTime)
     {
         bool hunting;
         bool slowDown;
+        bool gameplay;
         irr::u32 frameMs;
         irr::f32 moved;
     };
-    const Case cases[] = {{false, false, 40, 0.5f}, {false, true, 40, 0.375f}, {false, false, 20, 0.125f},
-                          {true, false, 40, 1.5f},  {true, true, 40, 1.5f},    {false, false, 7, 0.0f}};
+    const Case cases[] = {{false, false, true, 40, 0.5f}, {false, true, true, 40, 0.375f},
+                          {false, false, true, 20, 0.125f}, {true, false, true, 40, 1.5f},
+                          {true, true, true, 40, 1.5f},    {false, false, true, 7, 0.0f},
+                          {false, false, false, 40, 0.0f}, {true, false, false, 40, 0.0f}};
     for (const Case& testCase : cases)
     {
         resetWorld();
         loadNodes("1,2\n2,3\n3,4\n4,1\n");
-        GameActor& enemy = addEnemy(vector3df(210.0f, 5.0f, 200.0f));
+        const vector3df start(210.0f, 5.0f, 200.0f);
+        GameActor& enemy = addEnemy(start);
         if (testCase.hunting)
             placeCamera(vector3df(240.0f, 0.0f, 200.0f)); // level with the enemy
         g_gameBase->m_slowDown = testCase.slowDown;
+        g_gameBase->m_gameplayActive = testCase.gameplay;
         m_clock.frame = testCase.frameMs;
         frame();
-        EXPECT_NEAR(enemy.getPosition().getDistanceFrom(vector3df(210.0f, 5.0f, 200.0f)), testCase.moved, 1e-4)
-            << testCase.hunting << testCase.slowDown << testCase.frameMs;
+        EXPECT_NEAR(enemy.getPosition().getDistanceFrom(start), testCase.moved, 1e-4)
+            << testCase.hunting << testCase.slowDown << testCase.gameplay << testCase.frameMs;
+        EXPECT_EQ(m_input->isDetected(), testCase.hunting && testCase.gameplay);
     }
 }
 
@@ -320,28 +316,4 @@ TEST_F(EnemyTest, SingsSongTwoByGameTimeWhileThePlayerIsWithinNinety)
     g_gameBase->m_playerPosition = mute.getPosition();
     frame();
     EXPECT_EQ(m_voice->tones, (std::array<bool, 5>{}));
-}
-
-TEST_F(EnemyTest, StandsFrozenWhileGameplayIsOff)
-{
-    loadNodes("1,2\n2,3\n3,4\n4,1\n");
-    GameActor& enemy = addEnemy(vector3df(210.0f, 5.0f, 200.0f));
-    placeCamera(kStart + vector3df(30.0f, 2.0f, 0.0f));
-    g_gameBase->m_playerPosition = enemy.getPosition();
-    g_gameBase->m_gameplayActive = false;
-    m_clock.frame = 40;
-    frame();
-    EXPECT_EQ(enemy.getPosition(), vector3df(210.0f, 5.0f, 200.0f));
-    EXPECT_FALSE(m_input->isDetected());
-    EXPECT_EQ(m_input->getTarget(), nullptr);
-    EXPECT_EQ(m_voice->tones, (std::array<bool, 5>{}));
-}
-
-TEST_F(EnemyTest, ResetAimsAtTheNearestNode)
-{
-    loadNodes("1,2\n");
-    GameActor& enemy = addEnemy(vector3df(219.0f, 5.0f, 219.0f));
-    enemy.reset();
-    ASSERT_NE(m_input->getTarget(), nullptr);
-    EXPECT_EQ(m_input->getTarget()->m_id, 3);
 }

@@ -72,7 +72,7 @@ TEST_F(MusicalComponentTest, StartsFiveLoopedPausedSilentSoundsOfItsSet)
     }
 }
 
-TEST_F(MusicalComponentTest, PressSoundsAndReleaseFadesLinearlyOverHalfASecond)
+TEST_F(MusicalComponentTest, PressSoundsAndReleaseFadesLinearlyOverHalfASecondUnlessPressedAgain)
 {
     const auto component = make();
     m_clock.timer = 1000;
@@ -90,20 +90,16 @@ TEST_F(MusicalComponentTest, PressSoundsAndReleaseFadesLinearlyOverHalfASecond)
         EXPECT_FLOAT_EQ(sound(1).volume, volume) << timer;
     }
     EXPECT_FALSE(sound(1).paused); // keeps looping silently
-}
 
-TEST_F(MusicalComponentTest, PressDuringTheFadeRestartsAtFullVolume)
-{
-    const auto component = make();
-    component->setTone(2, true);
-    component->setTone(2, false);
-    m_clock.timer = 250;
+    component->setTone(1, true); // again during a fade: from the start at full volume, fade stopped
+    component->setTone(1, false);
+    m_clock.timer = 1850;
     component->update(&m_actor, &m_view);
-    component->setTone(2, true);
-    m_clock.timer = 400;
+    component->setTone(1, true);
+    m_clock.timer = 2000;
     component->update(&m_actor, &m_view);
-    EXPECT_EQ(sound(2).volume, 0.8f);
-    EXPECT_EQ(sound(2).rewinds, 2);
+    EXPECT_EQ(sound(1).volume, 0.8f);
+    EXPECT_EQ(sound(1).rewinds, 3);
 }
 
 TEST_F(MusicalComponentTest, SoundsFollowTheActorWhilePressedOrFading)
@@ -125,7 +121,7 @@ TEST_F(MusicalComponentTest, SoundsFollowTheActorWhilePressedOrFading)
     EXPECT_EQ(sound(3).position.x, 30.0f);
 }
 
-TEST_F(MusicalComponentTest, ReportsThePlayersTonesOnceAndGlowsEveryFrame)
+TEST_F(MusicalComponentTest, ReportsOnlyThePlayersTonesOnceAndGlowsEveryFrame)
 {
     const auto component = make();
     m_clock.game = 1234.7;
@@ -140,16 +136,12 @@ TEST_F(MusicalComponentTest, ReportsThePlayersTonesOnceAndGlowsEveryFrame)
     ASSERT_EQ(m_view.glows.size(), 15u);
     for (irr::u32 tone = 0; tone < 5; ++tone)
         EXPECT_EQ(m_view.glows[10 + tone], std::make_pair(tone, tone == 0 || tone == 2));
-}
 
-TEST_F(MusicalComponentTest, OtherActorsReportNothingToTheView)
-{
-    const auto component = make(2, 0.2f);
-    m_actor.setPlayer(false);
+    m_view = testsupport::RecordingView();
+    m_actor.setPlayer(false); // an enemy's tones are not shown
     component->setTone(1, true);
     component->update(&m_actor, &m_view);
-    EXPECT_TRUE(m_view.playedTones.empty());
-    EXPECT_TRUE(m_view.glows.empty());
+    EXPECT_TRUE(m_view.playedTones.empty() && m_view.glows.empty());
 }
 
 TEST_F(MusicalComponentTest, TriggersOneSongPlayedEventPerSongAtTheActorsPosition)

@@ -9,7 +9,6 @@
 #include "code/src/world/gameworld.h"
 #include "code/src/world/musicalcomponent.h"
 #include "code/src/world/physicscomponent.h"
-#include "platform/sound/isoundengine.h"
 #include "talvoren/ieventmanager.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/soundsystem/soundengine.h"

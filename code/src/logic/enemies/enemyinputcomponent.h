@@ -4,17 +4,10 @@
 
 #include "code/src/logic/songs/sheetplayer.h"
 #include "code/src/world/inputcomponent.h"
+#include "platform/sound/isoundengine.h"
 
 #include <irrTypes.h>
 #include <vector3d.h>
-
-namespace platform
-{
-namespace sound
-{
-class ISoundEngine;
-}
-} // namespace platform
 
 namespace Belgarune
 {

@@ -175,11 +175,11 @@ bool EventManager::tick(std::uint32_t maxMs)
     const std::uint32_t endTime = maxMs == kInfinite ? kInfinite : startTime + maxMs;
     ListenerList* wildcard = m_wildcardListeners;
 
-    // From here on, every event queued waits for the next tick.
-    EventQueue& dispatched = m_queues[m_activeQueue];
+    // From here on, every event queued waits for the next tick. The dispatched
+    // events leave the queues, so a listener's nested tick cannot drop them.
+    EventQueue dispatched;
+    dispatched.swap(m_queues[m_activeQueue]);
     m_activeQueue = (m_activeQueue + 1) % kNumQueues;
-    EventQueue& active = m_queues[m_activeQueue];
-    active.clear();
 
     while (!dispatched.empty())
     {
@@ -204,9 +204,10 @@ bool EventManager::tick(std::uint32_t maxMs)
     }
 
     const bool emptied = dispatched.empty();
+    // A nested tick may have switched the queues meanwhile.
+    EventQueue& active = m_queues[m_activeQueue];
     active.insert(active.begin(), std::make_move_iterator(dispatched.begin()),
                   std::make_move_iterator(dispatched.end()));
-    dispatched.clear();
     return emptied;
 }
 

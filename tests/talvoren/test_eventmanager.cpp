@@ -212,6 +212,27 @@ TEST_F(EventManagerTest, EventsQueuedDuringDispatchWaitForTheNextTick)
     EXPECT_EQ(journal, (Journal{"a:AlphaEvent:1", "b:BetaEvent:2"}));
 }
 
+TEST_F(EventManagerTest, NestedTickKeepsTheOuterTicksPendingEvents)
+{
+    auto alpha = listen("a", AlphaEvent::kEventType);
+    listen("b", BetaEvent::kEventType);
+    alpha->action = [&](const std::shared_ptr<IEventData>& event) {
+        if (static_cast<const AlphaEvent&>(*event).tag != 1)
+            return;
+        manager.queueEvent(std::make_shared<BetaEvent>(5));
+        manager.tick(EventManager::kInfinite);
+        manager.queueEvent(std::make_shared<BetaEvent>(6));
+    };
+    for (int tag = 1; tag <= 3; ++tag)
+        manager.queueEvent(std::make_shared<AlphaEvent>(tag));
+
+    EXPECT_TRUE(manager.tick(EventManager::kInfinite));
+    EXPECT_EQ(journal, (Journal{"a:AlphaEvent:1", "b:BetaEvent:5", "a:AlphaEvent:2", "a:AlphaEvent:3"}));
+    manager.tick(EventManager::kInfinite);
+    EXPECT_EQ(journal.back(), "b:BetaEvent:6");
+    EXPECT_EQ(journal.size(), 5u);
+}
+
 TEST_F(EventManagerTest, FollowUpIsQueuedBeforeWhatTheListenersQueue)
 {
     auto alpha = listen("a", AlphaEvent::kEventType);

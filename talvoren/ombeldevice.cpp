@@ -255,8 +255,8 @@ void OmbelDevice::run()
         const irr::core::dimension2d<irr::u32> size = m_driver->getScreenSize();
         if (size != lastSize)
         {
-            if (m_activeLogic)
-                m_activeLogic->onResize();
+            if (const std::shared_ptr<GameLogic> logic = getGameLogic())
+                logic->onResize();
             lastSize = size;
         }
 
@@ -266,9 +266,9 @@ void OmbelDevice::run()
         m_eventManager->tick(IEventManager::kInfinite);
 
         m_driver->beginScene(true, true, m_clearColor);
-        if (m_activeLogic)
+        if (const std::shared_ptr<GameLogic> logic = getGameLogic())
         {
-            m_activeLogic->frame();
+            logic->frame();
             if (!m_hideConsoleOverlay && m_console)
                 m_console->drawOverlay();
         }
@@ -279,8 +279,8 @@ void OmbelDevice::run()
         drawConsoleLayers();
         m_driver->endScene();
 
-        if (m_activeLogic)
-            m_activeLogic->onFrameEnd();
+        if (const std::shared_ptr<GameLogic> logic = getGameLogic())
+            logic->onFrameEnd();
         pacer.waitForNextFrame();
     }
     m_xErrorLog->flushRepeats();
@@ -339,7 +339,8 @@ bool OmbelDevice::OnEvent(const irr::SEvent& event)
     default:
         break;
     }
-    return m_activeLogic ? m_activeLogic->OnEvent(event) : true;
+    const std::shared_ptr<GameLogic> logic = getGameLogic();
+    return logic ? logic->OnEvent(event) : true;
 }
 
 bool OmbelDevice::handleConsoleKey(const irr::SEvent::SKeyInput& key, int keyCode)
@@ -388,8 +389,8 @@ void OmbelDevice::executeConsoleLine(irr::core::stringw line)
         m_console->addHistory(line);
     if (!isEngineCommand(line))
     {
-        if (m_activeLogic)
-            m_activeLogic->onConsoleInput(line);
+        if (const std::shared_ptr<GameLogic> logic = getGameLogic())
+            logic->onConsoleInput(line);
         return;
     }
     runEngineCommand(*this, line);

@@ -179,6 +179,7 @@ private:
     std::shared_ptr<Clock> m_gameClock;
     std::shared_ptr<ProcessManager> m_processManager;
     std::shared_ptr<ProcessManager> m_gameProcessManager;
+    //! Every call into it goes through a local copy: a logic may replace itself while it runs.
     std::shared_ptr<GameLogic> m_activeLogic;
     std::unique_ptr<SimpleLanguageSystem> m_languageSystem;
     std::shared_ptr<ConsoleLogic> m_console;

@@ -56,6 +56,43 @@ private:
     int m_updates = 0;
 };
 
+// Hands the device a successor from inside one of its entry points ("update",
+// "event" or "console") and notes whether it was still alive right after.
+class SelfReplacingLogic : public Talvoren::GameLogic
+{
+public:
+    SelfReplacingLogic(std::string entry, bool& destroyed, bool& aliveAfterReplacing)
+        : m_entry(std::move(entry)), m_destroyed(destroyed), m_aliveAfterReplacing(aliveAfterReplacing)
+    {
+    }
+    ~SelfReplacingLogic() override { m_destroyed = true; }
+
+    void update() override { replaceIn("update"); }
+    void render() override {}
+    bool OnEvent(const irr::SEvent&) override
+    {
+        replaceIn("event");
+        return false;
+    }
+    void onConsoleInput(irr::core::stringw) override { replaceIn("console"); }
+
+private:
+    void replaceIn(const std::string& entry)
+    {
+        if (entry != m_entry)
+            return;
+        // Only locals from here on: the device may have freed this object.
+        bool& destroyed = m_destroyed;
+        bool& alive = m_aliveAfterReplacing;
+        g_device->setGameLogic(std::make_shared<RecordingLogic>(1));
+        alive = !destroyed;
+    }
+
+    std::string m_entry;
+    bool& m_destroyed;
+    bool& m_aliveAfterReplacing;
+};
+
 // Writes a name into a call list on every update; never dies.
 class RecordingProcess : public Process
 {
@@ -117,6 +154,25 @@ TEST_F(DeviceTest, LoopRunsUpdateRenderEndUntilQuit)
     m_device->run();
     EXPECT_EQ(logic->calls, (std::vector<std::string>{"update", "render", "end", "update", "render", "end", "update",
                                                       "render", "end"}));
+}
+
+TEST_F(DeviceTest, ALogicThatReplacesItselfLivesToTheEndOfTheCall)
+{
+    for (const std::string entry : {"update", "event", "console"})
+    {
+        bool destroyed = false;
+        bool aliveAfterReplacing = false;
+        m_device->setGameLogic(std::make_shared<SelfReplacingLogic>(entry, destroyed, aliveAfterReplacing));
+        if (entry == "update")
+            m_device->run();
+        else if (entry == "event")
+            m_device->OnEvent(keyEvent(irr::KEY_KEY_W, true));
+        else
+            m_device->executeConsoleLine(L"look");
+        EXPECT_TRUE(aliveAfterReplacing) << entry;
+        EXPECT_TRUE(destroyed) << entry << ": released once the call returned";
+        EXPECT_NE(dynamic_cast<RecordingLogic*>(m_device->getGameLogic().get()), nullptr) << entry;
+    }
 }
 
 TEST_F(DeviceTest, EmptyLogicIsRefused)

@@ -8,6 +8,7 @@
 
 #include <irrlicht.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -93,12 +94,15 @@ void setTimerSpeed(OmbelDevice& device, const std::wstring& argument)
         device.log(device.getText(4), kLogError, false);
         return;
     }
-    irr::f32 factor = static_cast<irr::f32>(toDouble(argument, 4));
-    // A backward or endless timer would wrap the unsigned frame times.
-    if (!(factor > 0.0f) || !std::isfinite(factor))
-        factor = 0.0f;
+    // A backward or endless timer would wrap the unsigned frame times; a faster
+    // one than the cap gives frames of hours and leaves the timer's own integer
+    // range within minutes.
+    constexpr irr::f64 kMaxTimerSpeed = 100.0;
+    const irr::f64 factor = toDouble(argument, 4);
+    const bool usable = factor > 0.0 && std::isfinite(factor);
+    const irr::f32 speed = usable ? static_cast<irr::f32>(std::min(factor, kMaxTimerSpeed)) : 0.0f;
     if (device.getIrrlichtDevice())
-        device.getIrrlichtDevice()->getTimer()->setSpeed(factor);
+        device.getIrrlichtDevice()->getTimer()->setSpeed(speed);
 }
 
 void switchEventLog(OmbelDevice& device, const std::wstring& argument)

@@ -250,7 +250,7 @@ void OmbelDevice::run()
         lastTime = now;
         m_systemClock->update(m_frameDeltaMs);
         m_gameClock->update(m_frameDeltaMs);
-        m_gameDeltaMs = static_cast<irr::s32>(m_gameClock->getDelta());
+        m_gameDeltaMs = m_gameClock->getWholeDeltaMs();
 
         const irr::core::dimension2d<irr::u32> size = m_driver->getScreenSize();
         if (size != lastSize)

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Talvoren::ConsoleMonitorSystemMessage;
@@ -331,11 +332,14 @@ TEST_F(ConsoleDeviceTest, FpsAndSpeedCommands)
     m_device->getIrrlichtDevice()->run();
     EXPECT_EQ(m_device->getTimeMs(), stopped);
 
-    for (const wchar_t* line : {L"ombel speed -3", L"ombel speed abc", L"ombel speed 1e300"})
+    const std::pair<const wchar_t*, irr::f32> outOfRange[] = {
+        {L"ombel speed -3", 0.0f}, {L"ombel speed abc", 0.0f}, {L"ombel speed nan", 0.0f},
+        {L"ombel speed 1e9", 100.0f}, {L"ombel speed 1e300", 100.0f}};
+    for (const auto& [line, speed] : outOfRange)
     {
         m_device->executeConsoleLine(L"ombel speed 1");
         m_device->executeConsoleLine(line);
-        EXPECT_FLOAT_EQ(timer->getSpeed(), 0.0f) << platform::narrow(line);
+        EXPECT_FLOAT_EQ(timer->getSpeed(), speed) << platform::narrow(line);
     }
 
     m_device->executeConsoleLine(L"ombel speed 1");

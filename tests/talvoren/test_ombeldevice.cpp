@@ -14,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <iterator>
+#include <limits>
+#include <utility>
 #include <string>
 #include <thread>
 #include <vector>
@@ -214,6 +217,34 @@ TEST_F(DeviceTest, GameSpeedZeroStopsOnlyTheGameClock)
     EXPECT_EQ(gameSteps, (std::vector<irr::s32>{0, 0, 0, 0}));
     EXPECT_DOUBLE_EQ(m_device->getGameClock()->getTotal(), 0.0);
     EXPECT_GT(realTime, 0u);
+}
+
+TEST_F(DeviceTest, GameStepStaysWithinItsRangeForAnySpeed)
+{
+    const irr::s32 largest = std::numeric_limits<irr::s32>::max();
+    const irr::f32 infinity = std::numeric_limits<irr::f32>::infinity();
+    // Each speed is set in one frame and read back as the next frame's step.
+    const std::pair<irr::f32, irr::s32> cases[] = {{1e30f, largest},
+                                                   {std::numeric_limits<irr::f32>::max(), largest},
+                                                   {infinity, largest},
+                                                   {-infinity, 0},
+                                                   {std::numeric_limits<irr::f32>::quiet_NaN(), 0},
+                                                   {-2.0f, 0}};
+    const int frames = static_cast<int>(std::size(cases)) + 1;
+    auto logic = std::make_shared<RecordingLogic>(frames);
+    std::vector<irr::s32> steps;
+    logic->onUpdate = [&](int update) {
+        if (update > 1)
+            steps.push_back(g_device->getGameDeltaMs());
+        if (update < frames)
+            g_device->setGameSpeed(cases[update - 1].first);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    };
+    m_device->setGameLogic(logic);
+    m_device->run();
+    ASSERT_EQ(steps.size(), std::size(cases));
+    for (size_t i = 0; i < steps.size(); ++i)
+        EXPECT_EQ(steps[i], cases[i].second) << "speed " << cases[i].first;
 }
 
 TEST_F(DeviceTest, KeyTableIgnoresCodesBeyondItButPassesTheEvent)

@@ -6,6 +6,7 @@
 #include "talvoren/log.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <locale>
 #include <sstream>
 
@@ -51,12 +52,18 @@ std::string formatGameSettings(const GameSettings& settings)
 
 bool writeGameSettings(const std::string& path, const GameSettings& settings)
 {
-    const std::string target = platform::resolvePath(path);
+    namespace fs = std::filesystem;
+    // A linked settings file is replaced at its target, so the link stays a link.
+    std::error_code error;
+    const std::string target = fs::canonical(platform::resolvePath(path), error).string();
+    if (error)
+        return false;
     // Only an existing settings file that can be opened for update is replaced.
     std::FILE* existing = std::fopen(target.c_str(), "r+b");
     if (!existing)
         return false;
     std::fclose(existing);
+    const fs::perms mode = fs::status(target, error).permissions();
 
     const std::string temporary = target + ".tmp";
     const std::string text = formatGameSettings(settings);
@@ -64,7 +71,9 @@ bool writeGameSettings(const std::string& path, const GameSettings& settings)
     bool written = file != nullptr;
     if (file)
     {
-        written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+        // The new file takes the old one's mode before it holds anything.
+        fs::permissions(temporary, mode, error);
+        written = !error && std::fwrite(text.data(), 1, text.size(), file) == text.size();
         written = (std::fclose(file) == 0) && written;
     }
     if (written && std::rename(temporary.c_str(), target.c_str()) == 0)

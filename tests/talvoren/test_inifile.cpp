@@ -111,6 +111,32 @@ TEST(GameSettingsFile, WrittenLayoutReadsBackToTheSameValues)
     EXPECT_FALSE(std::filesystem::exists("game.ini.tmp"));
 }
 
+TEST(GameSettingsFile, LinkedFileIsReplacedAtItsTarget)
+{
+    TempWorkDir dir;
+    writeFile("config/game.ini", "resx=800\n");
+    std::filesystem::create_symlink("config/game.ini", "game.ini");
+    Talvoren::GameSettings settings;
+    settings.resX = 1600;
+
+    ASSERT_TRUE(Talvoren::writeGameSettings("game.ini", settings));
+    EXPECT_TRUE(std::filesystem::is_symlink("game.ini"));
+    EXPECT_EQ(Talvoren::readGameSettings(IniFile(L"config/game.ini")).resX, 1600);
+    EXPECT_EQ(testsupport::listFiles("config"), (std::vector<std::string>{"game.ini"}));
+}
+
+TEST(GameSettingsFile, ReplacedFileKeepsItsMode)
+{
+    namespace fs = std::filesystem;
+    TempWorkDir dir;
+    writeFile("game.ini", "resx=800\n");
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions("game.ini", mode);
+
+    ASSERT_TRUE(Talvoren::writeGameSettings("game.ini", Talvoren::GameSettings()));
+    EXPECT_EQ(fs::status("game.ini").permissions(), mode);
+}
+
 TEST(GameSettingsFile, UnwritableFolderKeepsTheOldFile)
 {
     if (::geteuid() == 0)

@@ -603,9 +603,16 @@ bool OmbelDevice::initGamepads()
 irr::IrrlichtDevice* OmbelDevice::recreateDevice()
 {
     releaseIrrlichtDevice();
-    m_irrDevice = irr::createDevice(irr::video::EDT_OPENGL, irr::core::dimension2d<irr::u32>(100, 100), 32);
+    m_irrDevice = irr::createDevice(irr::video::EDT_OPENGL, irr::core::dimension2d<irr::u32>(100, 100), 32,
+                                    false, false, false, this);
     if (m_irrDevice)
         takeIrrlichtServices();
+    // The old device's font and materials went with it; without a new device
+    // nothing draws with the console's font.
+    if (m_console && m_gui)
+        m_console->setFont(m_gui->getBuiltInFont());
+    if (m_shaderManager)
+        m_shaderManager->setDriver(m_driver);
     return m_irrDevice;
 }
 

@@ -142,6 +142,8 @@ public:
 
     // Operations the program's own start-up and loop do not call.
     bool initGamepads();
+    //! A new 100 x 100 OpenGL device in place of the old one; the console takes
+    //! its built-in font and the shader manager its driver.
     irr::IrrlichtDevice* recreateDevice();
     //! "talvoren\logo.png" as a picture under the scene's root over the middle
     //! half of the screen; the scene graph owns the node.

@@ -16,23 +16,37 @@ irr::s32 ShaderManager::addShader(const char* vertexProgram, const char* pixelPr
                                   const irr::core::stringc& name, irr::video::E_MATERIAL_TYPE baseMaterial,
                                   irr::video::IShaderConstantSetCallBack* callback)
 {
-    irr::s32 materialType = -1;
-    irr::video::IGPUProgrammingServices* gpu = m_driver ? m_driver->getGPUProgrammingServices() : nullptr;
-    if (gpu)
-    {
-        materialType = gpu->addHighLevelShaderMaterial(vertexProgram, "main", irr::video::EVST_VS_1_1, pixelProgram,
-                                                       "main", irr::video::EPST_PS_2_0, callback, baseMaterial, 0,
-                                                       irr::video::EGSL_DEFAULT);
-    }
-
     ShaderEntry entry;
-    entry.materialType = materialType;
     entry.vertexProgram = vertexProgram;
     entry.pixelProgram = pixelProgram;
     entry.baseMaterial = baseMaterial;
     entry.callback = callback;
+    entry.materialType = compile(entry);
     m_shaders.set(name, entry);
-    return materialType;
+    return entry.materialType;
+}
+
+void ShaderManager::setDriver(irr::video::IVideoDriver* driver)
+{
+    m_driver = driver;
+    for (auto named = m_shaders.getIterator(); !named.atEnd(); named++)
+    {
+        ShaderEntry& entry = named->getValue();
+        entry.materialType = compile(entry);
+        entry.nodes.clear();
+    }
+}
+
+irr::s32 ShaderManager::compile(const ShaderEntry& entry) const
+{
+    irr::video::IGPUProgrammingServices* gpu = m_driver ? m_driver->getGPUProgrammingServices() : nullptr;
+    if (!gpu)
+        return -1;
+    return gpu->addHighLevelShaderMaterial(entry.vertexProgram.c_str(), "main", irr::video::EVST_VS_1_1,
+                                           entry.pixelProgram.c_str(), "main", irr::video::EPST_PS_2_0,
+                                           entry.callback,
+                                           static_cast<irr::video::E_MATERIAL_TYPE>(entry.baseMaterial), 0,
+                                           irr::video::EGSL_DEFAULT);
 }
 
 irr::s32 ShaderManager::getMaterialType(const irr::core::stringc& name) const

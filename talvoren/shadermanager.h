@@ -37,7 +37,7 @@ struct ShaderEntry
 };
 
 //! Keeps the materials by name (case-sensitive). The device owns the manager;
-//! the driver must outlive it.
+//! the driver must outlive it or be replaced by setDriver.
 class ShaderManager
 {
 public:
@@ -73,7 +73,15 @@ public:
     //! The entry of that name, or null.
     const ShaderEntry* findEntry(const irr::core::stringc& name) const;
 
+    //! Takes the driver of a new device: every material is compiled again on
+    //! it (their callbacks must still be alive) and the remembered nodes,
+    //! which belonged to the old device's scene, are forgotten.
+    void setDriver(irr::video::IVideoDriver* driver);
+
 private:
+    //! The entry's material type on the current driver; -1 without one.
+    irr::s32 compile(const ShaderEntry& entry) const;
+
     irr::video::IVideoDriver* m_driver;
     irr::core::map<irr::core::stringc, ShaderEntry> m_shaders;
 };

@@ -7,6 +7,7 @@
 #include "talvoren/ombeldevice.h"
 #include "talvoren/processmanager/process.h"
 #include "talvoren/processmanager/processmanager.h"
+#include "talvoren/shadermanager.h"
 #include "tests/support/nulldevice.h"
 
 #include <irrlicht.h>
@@ -285,6 +286,22 @@ TEST_F(DeviceTest, IrrlichtWarningsAreLoggedAsErrorsAndInformationIsNot)
         platform::narrow(m_device->getLogFile()->getFileName()));
     EXPECT_NE(file.find("<error> texture missing"), std::string::npos) << file;
     EXPECT_EQ(file.find("just saying"), std::string::npos);
+}
+
+TEST_F(DeviceTest, RecreatedDeviceHandsItsOwnPartsToTheConsoleAndTheShaders)
+{
+    Talvoren::ShaderManager* shaders = m_device->getShaderManager();
+    shaders->addShader(" void main() { gl_Position = ftransform(); }",
+                       " void main() { gl_FragColor = vec4(1.0); }", "glow", irr::video::EMT_SOLID, nullptr);
+    shaders->setShader(m_device->getSceneManager()->addCubeSceneNode(), "glow", 0, true);
+
+    ASSERT_NE(m_device->recreateDevice(), nullptr) << "no OpenGL display (run under xvfb-run)";
+    EXPECT_EQ(m_device->getConsoleFont(), m_device->getGUIEnvironment()->getBuiltInFont());
+    const irr::s32 glow = shaders->getMaterialType("glow");
+    ASSERT_GE(glow, 0) << "compiled again on the new driver";
+    EXPECT_NE(m_device->getVideoDriver()->getMaterialRenderer(static_cast<irr::u32>(glow)), nullptr);
+    EXPECT_TRUE(shaders->findEntry("glow")->nodes.empty()) << "nodes of the old scene are forgotten";
+    EXPECT_EQ(m_device->getIrrlichtDevice()->getEventReceiver(), m_device.get());
 }
 
 TEST_F(DeviceTest, ScreenRectCutsTowardZero)

@@ -1,5 +1,6 @@
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"
+#include "tests/support/commalocale.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +110,17 @@ TEST(GameSettingsFile, WrittenLayoutReadsBackToTheSameValues)
     EXPECT_FALSE(back.debug);
     EXPECT_EQ(back.volume, 35);
     EXPECT_FALSE(std::filesystem::exists("game.ini.tmp"));
+}
+
+TEST(GameSettingsFile, LayoutIgnoresTheGlobalLocale)
+{
+    const testsupport::CommaDecimalLocale commaDecimals;
+    Talvoren::GameSettings settings;
+    settings.resX = 1920;
+    settings.volume = 1000;
+    const std::string text = Talvoren::formatGameSettings(settings);
+    EXPECT_NE(text.find("resx=1920\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("volume=1000\n"), std::string::npos) << text;
 }
 
 TEST(GameSettingsFile, LinkedFileIsReplacedAtItsTarget)

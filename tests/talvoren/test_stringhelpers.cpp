@@ -1,8 +1,8 @@
 #include "talvoren/stringhelpers.h"
+#include "tests/support/commalocale.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <locale>
 
 using namespace Talvoren;
@@ -19,17 +19,15 @@ TEST(StringNumbers, ReadLeadingNumberAndStop)
     EXPECT_FLOAT_EQ(toFloat(std::wstring(L"-0.75;"), 2), -0.75f);
 }
 
-TEST(StringNumbers, IgnoreTheUsersLocale)
+TEST(StringNumbers, IgnoreTheGlobalLocale)
 {
-    const std::locale previous = std::locale::global(std::locale::classic());
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
-    {
-        EXPECT_DOUBLE_EQ(toDouble(std::string("2.5"), 4), 2.5);
-        EXPECT_EQ(toInt(std::string("1.000")), 1);
-    }
-    std::setlocale(LC_ALL, "C");
-    std::locale::global(previous);
-    EXPECT_DOUBLE_EQ(toDouble(std::string("0.125"), 4), 0.125);
+    const testsupport::CommaDecimalLocale commaDecimals;
+    ASSERT_EQ(std::use_facet<std::numpunct<char>>(std::locale()).decimal_point(), ',');
+    EXPECT_DOUBLE_EQ(toDouble(std::string("2.5"), 4), 2.5);
+    EXPECT_DOUBLE_EQ(toDouble(std::wstring(L"0.125"), 4), 0.125);
+    EXPECT_FLOAT_EQ(toFloat(std::wstring(L"-0.75"), 2), -0.75f);
+    EXPECT_EQ(toInt(std::string("1.000")), 1) << "no thousands separator";
+    EXPECT_EQ(toInt(std::wstring(L"1920")), 1920);
 }
 
 TEST(StringSplit, SeparatorAtPieceStartBelongsToThePiece)

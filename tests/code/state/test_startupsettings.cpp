@@ -28,10 +28,3 @@ TEST(StartupSettings, WindowSizeClampsEachSideOrTakesTheDesktop)
     EXPECT_EQ(deriveWindowSize(1280, -1, desktop), Size(1280, 480));
     EXPECT_EQ(desktopAsked, 1);
 }
-
-TEST(StartupSettings, DesktopResolutionNeverZero)
-{
-    const Size desktop = Belgarune::readDesktopResolution();
-    EXPECT_GT(desktop.Width, 0u);
-    EXPECT_GT(desktop.Height, 0u);
-}

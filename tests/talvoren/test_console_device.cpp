@@ -4,6 +4,7 @@
 #include "talvoren/gamelogic.h"
 #include "talvoren/logfile.h"
 #include "talvoren/ombeldevice.h"
+#include "tests/support/commalocale.h"
 #include "tests/support/nulldevice.h"
 
 #include <irrlicht.h>
@@ -399,6 +400,7 @@ TEST_F(ConsoleDeviceTest, LogCommandsDriveTheEventRecording)
 
 TEST_F(ConsoleDeviceTest, DebugVariablesShowSixDecimals)
 {
+    const testsupport::CommaDecimalLocale commaDecimals;
     m_device->setDebugVariable(1, 3.0, L"Logged Events");
     m_device->setDebugVariable(2, -0.5, L"Other");
     m_device->setDebugVariable(1, 1234.56789, L"ignored");

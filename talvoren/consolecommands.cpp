@@ -94,9 +94,8 @@ void setTimerSpeed(OmbelDevice& device, const std::wstring& argument)
         device.log(device.getText(4), kLogError, false);
         return;
     }
-    // A backward or endless timer would wrap the unsigned frame times; a faster
-    // one than the cap gives frames of hours and leaves the timer's own integer
-    // range within minutes.
+    // A backward or endless timer would wrap the unsigned frame times; above
+    // the cap frames last hours and the timer soon leaves its own integer range.
     constexpr irr::f64 kMaxTimerSpeed = 100.0;
     const irr::f64 factor = toDouble(argument, 4);
     const bool usable = factor > 0.0 && std::isfinite(factor);

@@ -8,6 +8,7 @@
 #include "talvoren/processmanager/process.h"
 #include "talvoren/processmanager/processmanager.h"
 #include "talvoren/shadermanager.h"
+#include "tests/support/levelassets.h"
 #include "tests/support/nulldevice.h"
 
 #include <irrlicht.h>
@@ -295,6 +296,7 @@ TEST_F(DeviceTest, RecreatedDeviceHandsItsOwnPartsToTheConsoleAndTheShaders)
                        " void main() { gl_FragColor = vec4(1.0); }", "glow", irr::video::EMT_SOLID, nullptr);
     shaders->setShader(m_device->getSceneManager()->addCubeSceneNode(), "glow", 0, true);
 
+    testlevel::keepGlDriverLoaded();
     ASSERT_NE(m_device->recreateDevice(), nullptr) << "no OpenGL display (run under xvfb-run)";
     EXPECT_EQ(m_device->getConsoleFont(), m_device->getGUIEnvironment()->getBuiltInFont());
     const irr::s32 glow = shaders->getMaterialType("glow");

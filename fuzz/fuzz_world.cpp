@@ -36,6 +36,7 @@ public:
     void notifyTonePlayed(irr::u32) override {}
     void raiseToneGlow(irr::u32) override {}
     void lowerToneGlow(irr::u32) override {}
+    irr::scene::ISceneNode* getObject(irr::s32) override { return nullptr; }
 
     unsigned placements = 0;
 };

@@ -30,6 +30,9 @@ const std::int32_t kScriptProcessType = 0;
 //! Variables are not substituted into a statement that has grown this long,
 //! so texts that name each other cannot grow a statement without end.
 const std::size_t kMaxStatementTokens = 4096;
+//! Nested calls resolved in one statement at most: an interpreter whose values
+//! hold calls again cannot keep a statement from ever running.
+const std::size_t kMaxNestedCalls = 4096;
 
 //! A variable text inserted into a statement, and the insertion it came from (-1: none).
 struct Expansion
@@ -286,6 +289,7 @@ void OmbelScriptManager::substituteVariables(ScriptStatement& statement) const
 bool OmbelScriptManager::resolveNestedCalls(ScriptStatement& statement) const
 {
     std::size_t i = 1;
+    std::size_t resolved = 0;
     while (i < statement.size())
     {
         if (statement[i].getType() != reader::kFunction)
@@ -297,6 +301,12 @@ bool OmbelScriptManager::resolveNestedCalls(ScriptStatement& statement) const
         {
             logError(L"SCRIPT-INTERPRETER: Not enough tokens for function.");
             return false;
+        }
+        if (resolved++ == kMaxNestedCalls)
+        {
+            logError(L"SCRIPT-INTERPRETER: Too many nested function calls, statement dropped.");
+            statement.replace(0, statement.size(), OwnedTokens());
+            return true;
         }
         if (statement[i + 1].getType() != reader::kOpenParenthesis)
         {

@@ -75,6 +75,7 @@ private:
     const std::wstring* findVariable(const std::wstring& name) const;
     bool prepareStatement(ScriptStatement& statement) const;
     void substituteVariables(ScriptStatement& statement) const;
+    //! False: the statement is stuck on a bad call. One with too many calls is emptied.
     bool resolveNestedCalls(ScriptStatement& statement) const;
     void executeStatement(const ScriptStatement& statement, ActiveScript& script, ScriptRun& run);
     void executeFunction(const ScriptStatement& statement, ScriptRun& run);

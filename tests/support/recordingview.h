@@ -5,6 +5,7 @@
 #include "code/src/world/mapcoord.h"
 
 #include <utility>
+#include <map>
 #include <vector>
 
 namespace testsupport
@@ -62,6 +63,11 @@ public:
     void notifyTonePlayed(irr::u32 tone) override { playedTones.push_back(tone); }
     void raiseToneGlow(irr::u32 tone) override { glows.push_back({tone, true}); }
     void lowerToneGlow(irr::u32 tone) override { glows.push_back({tone, false}); }
+    irr::scene::ISceneNode* getObject(irr::s32 id) override
+    {
+        const auto found = objects.find(id);
+        return found == objects.end() ? nullptr : found->second;
+    }
 
     void record(Belgarune::PieceKind kind, const Belgarune::MapCoord& cell, irr::s32 look, irr::s32 side,
                 irr::s32 id)
@@ -75,5 +81,7 @@ public:
     std::vector<irr::u32> playedTones;
     //! Each glow call: the tone and whether it was raised.
     std::vector<std::pair<irr::u32, bool>> glows;
+    //! What getObject finds; the test owns the nodes.
+    std::map<irr::s32, irr::scene::ISceneNode*> objects;
 };
 } // namespace testsupport

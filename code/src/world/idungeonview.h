@@ -8,6 +8,14 @@
 #include <irrTypes.h>
 #include <vector3d.h>
 
+namespace irr
+{
+namespace scene
+{
+class ISceneNode;
+}
+} // namespace irr
+
 namespace Belgarune
 {
 struct MapCoord;
@@ -35,5 +43,7 @@ public:
     //! Called every frame for each tone 0..4: raised while it is held, lowered otherwise.
     virtual void raiseToneGlow(irr::u32 tone) = 0;
     virtual void lowerToneGlow(irr::u32 tone) = 0;
+    //! The placed object listed under the id, or null; the scene owns it.
+    virtual irr::scene::ISceneNode* getObject(irr::s32 id) = 0;
 };
 } // namespace Belgarune

@@ -293,6 +293,39 @@ TEST_F(ScriptManagerTest, ABadNestedCallKeepsTheScriptOnItsStatement)
     EXPECT_EQ(log.take(), expected);
 }
 
+//! Gives every nested call back as a call of the same function.
+class EchoingInterpreter : public RecordingInterpreter
+{
+public:
+    using RecordingInterpreter::RecordingInterpreter;
+    OwnedTokens evaluateFunction(const TokenVector& call) override
+    {
+        OwnedTokens echo;
+        echo.push_back(
+            std::make_unique<ComposerFunctionToken>(static_cast<const ComposerFunctionToken*>(call[0])->getValue()));
+        echo.push_back(std::make_unique<ComposerToken>(kOpenParenthesis));
+        echo.push_back(std::make_unique<ComposerToken>(kCloseParenthesis));
+        return echo;
+    }
+};
+
+TEST(ScriptManagerNestingTest, AStatementWhoseCallsNeverResolveIsDroppedAndTheScriptGoesOn)
+{
+    OmbelDevice device;
+    g_device = &device;
+    {
+        OmbelScriptManager manager;
+        auto interpreter = std::make_shared<EchoingInterpreter>(&manager);
+        manager.setInterpreter(interpreter);
+        interpreter->registerFunctions(&manager);
+        LogCapture log;
+        manager.inject(L"heal(value()); heal(2);");
+        EXPECT_EQ(interpreter->calls, Lines{"fn:heal ( 2 )"});
+        EXPECT_EQ(log.take(), Lines{"SCRIPT-INTERPRETER: Too many nested function calls, statement dropped."});
+    }
+    g_device = nullptr;
+}
+
 TEST_F(ScriptManagerTest, AnAbandonedRunDropsItsOpenGroup)
 {
     LogCapture log;

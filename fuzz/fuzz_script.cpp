@@ -1,13 +1,21 @@
-// Tokenizes and runs a script line and a script file for a few frames.
+// Tokenizes and runs a script line and a script file for a few frames, once
+// with an interpreter of its own and once with the game's commands.
 // Input: the line, then after the first line break the file's bytes.
 
+#include "code/src/events/gameevents.h"
+#include "code/src/scriptinterpreter.h"
+#include "code/src/state/gamebase.h"
+#include "talvoren/clock.h"
+#include "talvoren/eventmanager.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/ombelscript/composerfunctiondefinition.h"
 #include "talvoren/ombelscript/ombelscriptinterpreter.h"
 #include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/processmanager/processmanager.h"
 #include "talvoren/processmanager/waitprocess.h"
+#include "tests/support/recordingview.h"
 
+#include <irrlicht.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -57,12 +65,61 @@ std::string scriptPath()
 {
     return "/tmp/fuzz_script_" + std::to_string(::getpid()) + ".omx";
 }
+
+//! Scene nodes for the game's camera and moved objects; lives for the whole run.
+irr::IrrlichtDevice* g_scene = nullptr;
+
+void runScripts(Talvoren::OmbelDevice& device, Talvoren::OmbelScriptManager& manager,
+                const std::shared_ptr<Talvoren::OmbelScriptInterpreter>& interpreter, const std::wstring& line,
+                const std::string& path)
+{
+    manager.setInterpreter(interpreter);
+    interpreter->registerFunctions(&manager);
+    manager.inject(line);
+    manager.insertScript(std::wstring(path.begin(), path.end()));
+    for (int frame = 0; frame < 8; ++frame)
+    {
+        device.getGameClock()->update(150);
+        device.getProcessManager()->update(150);
+        manager.update();
+        device.getEventManager()->tick(IEventManager::kInfinite);
+    }
+}
+
+//! The game's commands with objects 1 and 2 in the scene; one of them and the
+//! camera leave the scene halfway.
+void runGameCommands(const std::wstring& line, const std::string& path)
+{
+    Talvoren::OmbelDevice device;
+    g_device = &device;
+    Belgarune::registerGameEventTypes(*device.getEventManager());
+    irr::scene::ISceneManager* scene = g_scene->getSceneManager();
+    irr::scene::ICameraSceneNode* camera = scene->addCameraSceneNode();
+    g_gameBase->m_camera = camera;
+    testsupport::RecordingView view;
+    view.objects[1] = scene->addEmptySceneNode();
+    view.objects[2] = scene->addEmptySceneNode();
+    {
+        Talvoren::OmbelScriptManager manager;
+        runScripts(device, manager, std::make_shared<Belgarune::ScriptInterpreter>(&manager, &view), line, path);
+        view.objects[2]->remove();
+        camera->remove();
+        g_gameBase->m_camera = nullptr;
+        device.getProcessManager()->update(150);
+    }
+    scene->clear();
+    g_device = nullptr;
+}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // "insert new skript!" for every input is noise.
     std::freopen("/dev/null", "w", stdout);
+    irr::SIrrlichtCreationParameters parameters;
+    parameters.DriverType = irr::video::EDT_NULL;
+    parameters.LoggingLevel = irr::ELL_NONE;
+    g_scene = irr::createDeviceEx(parameters);
     return 0;
 }
 
@@ -79,27 +136,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(file.data(), 1, file.size(), out);
         std::fclose(out);
     }
+    std::wstring wideLine;
+    for (char c : line)
+        wideLine += static_cast<wchar_t>(static_cast<unsigned char>(c));
 
-    Talvoren::OmbelDevice device;
-    g_device = &device;
     {
-        Talvoren::OmbelScriptManager manager;
-        auto interpreter = std::make_shared<FuzzInterpreter>(&manager);
-        manager.setInterpreter(interpreter);
-        interpreter->registerFunctions(&manager);
-
-        std::wstring wideLine;
-        for (char c : line)
-            wideLine += static_cast<wchar_t>(static_cast<unsigned char>(c));
-        manager.inject(wideLine);
-        manager.insertScript(std::wstring(path.begin(), path.end()));
-        for (int frame = 0; frame < 8; ++frame)
+        Talvoren::OmbelDevice device;
+        g_device = &device;
         {
-            device.getProcessManager()->update(150);
-            manager.update();
+            Talvoren::OmbelScriptManager manager;
+            runScripts(device, manager, std::make_shared<FuzzInterpreter>(&manager), wideLine, path);
         }
+        g_device = nullptr;
     }
-    g_device = nullptr;
+    runGameCommands(wideLine, path);
     std::remove(path.c_str());
     return 0;
 }

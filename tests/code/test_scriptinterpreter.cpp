@@ -101,7 +101,7 @@ TEST_F(ScriptInterpreterTest, RunScriptIsQueuedWhileTheScriptGoesOn)
 {
     m_manager.inject(L"runScript(\"gamedata/scripts/intro.omx\"); heal();");
     EXPECT_EQ(events(), Lines{"HealEvent 1"});
-    m_device.getEventManager()->tick(IEventManager::kInfinite);
+    m_engine.getEventManager()->tick(IEventManager::kInfinite);
     EXPECT_EQ(events(), (Lines{"HealEvent 1", "StartScriptEvent gamedata/scripts/intro.omx"}));
 }
 
@@ -116,9 +116,9 @@ TEST_F(ScriptInterpreterTest, TheInstrumentIsTakenWithoutAnEventAndUnknownItemsA
 TEST_F(ScriptInterpreterTest, EndAsksTheDeviceToQuit)
 {
     m_manager.inject(L"heal(1); end(1);");
-    EXPECT_FALSE(m_device.isQuitRequested());
+    EXPECT_FALSE(m_engine.isQuitRequested());
     m_manager.inject(L"end()");
-    EXPECT_TRUE(m_device.isQuitRequested());
+    EXPECT_TRUE(m_engine.isQuitRequested());
 }
 
 TEST_F(ScriptInterpreterTest, CommandNamesAreExact)

@@ -11,6 +11,7 @@
 #include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/processmanager/processmanager.h"
 #include "talvoren/soundsystem/playsoundevent.h"
+#include "tests/support/quietnulldevice.h"
 #include "tests/support/recordingview.h"
 
 #include <gtest/gtest.h>
@@ -110,19 +111,20 @@ public:
     Lines events;
 };
 
-//! A device that is not initialised (its clocks, process managers and event
-//! manager), the game's event types with a recorder on each, and a script
-//! manager running the game's commands against a recording view.
-class ScriptCommandTest : public testing::Test
+//! An engine device that is not initialised (its clocks, process managers and
+//! event manager), the game's event types with a recorder on each, a script
+//! manager running the game's commands against a recording view, and an
+//! Irrlicht null device for scene nodes.
+class ScriptCommandTest : public testsupport::QuietNullDeviceTest
 {
 protected:
     ScriptCommandTest()
         : m_recorder(std::make_shared<EventRecorder>()),
           m_interpreter(std::make_shared<ScriptInterpreter>(&m_manager, &m_view))
     {
-        g_device = &m_device;
+        g_device = &m_engine;
         resetGameBase();
-        IEventManager& events = *m_device.getEventManager();
+        IEventManager& events = *m_engine.getEventManager();
         registerGameEventTypes(events);
         events.registerEventType(PlaySoundEvent::kEventType);
         for (const HashedString* type :
@@ -156,15 +158,15 @@ protected:
     //! One frame of ms in the main loop's order: clocks, processes, scripts, queued events.
     void frame(std::uint32_t ms)
     {
-        m_device.getGameClock()->update(ms);
-        m_device.getProcessManager()->update(ms);
+        m_engine.getGameClock()->update(ms);
+        m_engine.getProcessManager()->update(ms);
         m_manager.update();
-        m_device.getEventManager()->tick(IEventManager::kInfinite);
+        m_engine.getEventManager()->tick(IEventManager::kInfinite);
     }
 
     Lines& events() { return m_recorder->events; }
 
-    Talvoren::OmbelDevice m_device;
+    Talvoren::OmbelDevice m_engine;
     Talvoren::OmbelScriptManager m_manager;
     testsupport::RecordingView m_view;
     std::shared_ptr<EventRecorder> m_recorder;

@@ -30,19 +30,11 @@ private:
 class CommandProcessTest : public ScriptCommandTest
 {
 protected:
-    CommandProcessTest()
+    void SetUp() override
     {
-        irr::SIrrlichtCreationParameters parameters;
-        parameters.DriverType = irr::video::EDT_NULL;
-        parameters.LoggingLevel = irr::ELL_NONE;
-        m_irr = irr::createDeviceEx(parameters);
-        m_scene = m_irr->getSceneManager();
+        ScriptCommandTest::SetUp();
+        m_scene = m_device->getSceneManager();
         m_camera = m_scene->addCameraSceneNode(nullptr, vector3df(0, 0, 0), vector3df(0, 0, 100));
-    }
-    ~CommandProcessTest() override
-    {
-        g_gameBase->m_camera = nullptr;
-        m_irr->drop();
     }
 
     //! An object of the view at the origin; the scene owns it.
@@ -53,7 +45,6 @@ protected:
         return node;
     }
 
-    irr::IrrlichtDevice* m_irr = nullptr;
     irr::scene::ISceneManager* m_scene = nullptr;
     irr::scene::ICameraSceneNode* m_camera = nullptr;
 };
@@ -118,7 +109,7 @@ TEST_F(CommandProcessTest, AMovedObjectRemovedFromTheSceneEndsItsMoveUntouched)
 {
     VisualSpace space(m_scene, nullptr);
     auto remover = std::make_shared<ObjectRemover>(space);
-    m_device.getEventManager()->addListener(remover, RemoveObjectEvent::kEventType);
+    m_engine.getEventManager()->addListener(remover, RemoveObjectEvent::kEventType);
     irr::scene::ISceneNode* kept = addObject(121);
     space.registerObject(kept);
     space.registerObject(addObject(122));
@@ -164,7 +155,7 @@ TEST_F(CommandProcessTest, PlayToneHoldsTheToneForItsDurationOfGameTime)
 {
     m_manager.inject(L"playTone(2, 2000); heal();");
     frame(0);
-    m_device.getGameClock()->setSpeed(0.5f);
+    m_engine.getGameClock()->setSpeed(0.5f);
     frame(3998);
     EXPECT_TRUE(g_gameBase->m_forcedTones[2]);
     frame(2);

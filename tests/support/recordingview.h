@@ -4,8 +4,8 @@
 #include "code/src/world/idungeonview.h"
 #include "code/src/world/mapcoord.h"
 
-#include <utility>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace testsupport

@@ -1,0 +1,239 @@
+// The dungeon view drawn by OpenGL in the game's main loop, with the game's
+// own shaders and pieces: a corridor in the player's light as each tone
+// glows, a shaken frame and the death overlay. Frames are kept under
+// <build dir>/test-artifacts/.
+
+#include "code/src/dungeonvisual.h"
+#include "code/src/events/viewevents.h"
+#include "code/src/state/gamebase.h"
+#include "code/src/view/tonecolors.h"
+#include "code/src/world/gameworld.h"
+#include "code/src/world/mapcoord.h"
+#include "talvoren/gamelogic.h"
+#include "talvoren/ombeldevice.h"
+#include "tests/support/framecapture.h"
+#include "tests/support/gldevice.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <irrlicht.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using Belgarune::MapCoord;
+using irr::core::vector3df;
+using testsupport::Frame;
+
+namespace
+{
+const irr::u32 kWidth = 640;
+const irr::u32 kHeight = 480;
+
+//! One picture the loop takes: prepare runs once, then frames are drawn until ready.
+struct Shot
+{
+    std::string name;
+    std::function<void()> prepare;
+    std::function<bool()> ready;
+};
+
+//! Runs the view in the device's loop, holding a tone while asked, and keeps
+//! one frame per shot; quits after the last.
+class ShotLogic : public Talvoren::GameLogic
+{
+public:
+    ShotLogic(Belgarune::DungeonVisual& view, std::vector<Shot> shots) : m_view(view), m_shots(std::move(shots)) {}
+
+    void update() override
+    {
+        if (!m_prepared)
+        {
+            m_shots[m_next].prepare();
+            m_prepared = true;
+        }
+        for (irr::u32 tone = 0; tone < Belgarune::kToneCount; ++tone)
+        {
+            if (static_cast<irr::s32>(tone) == heldTone)
+                m_view.raiseToneGlow(tone);
+            else
+                m_view.lowerToneGlow(tone);
+        }
+    }
+    void render() override
+    {
+        m_view.draw();
+        if (!m_shots[m_next].ready())
+            return;
+        frames.push_back(testsupport::readFrame(kWidth, kHeight));
+        EXPECT_TRUE(testsupport::saveFrame(g_device->getVideoDriver(), frames.back(), m_shots[m_next].name));
+        m_prepared = false;
+        if (++m_next == m_shots.size())
+            g_device->quit();
+    }
+
+    irr::s32 heldTone = -1;
+    std::vector<Frame> frames;
+
+private:
+    Belgarune::DungeonVisual& m_view;
+    std::vector<Shot> m_shots;
+    size_t m_next = 0;
+    bool m_prepared = false;
+};
+
+irr::video::SColor meanAround(const Frame& frame, irr::u32 x, irr::u32 y, irr::u32 half)
+{
+    irr::u32 sum[3] = {0, 0, 0};
+    irr::u32 count = 0;
+    for (irr::u32 j = y - half; j <= y + half; ++j)
+        for (irr::u32 i = x - half; i <= x + half; ++i, ++count)
+        {
+            const irr::video::SColor c = frame.at(i, j);
+            sum[0] += c.getRed();
+            sum[1] += c.getGreen();
+            sum[2] += c.getBlue();
+        }
+    return irr::video::SColor(255, sum[0] / count, sum[1] / count, sum[2] / count);
+}
+
+irr::u32 channel(const irr::video::SColor& c, int index)
+{
+    return index == 0 ? c.getRed() : (index == 1 ? c.getGreen() : c.getBlue());
+}
+
+//! Pixels that differ by more than a little in any channel.
+irr::u32 changedPixels(const Frame& a, const Frame& b)
+{
+    irr::u32 changed = 0;
+    for (irr::u32 y = 0; y < kHeight; ++y)
+        for (irr::u32 x = 0; x < kWidth; ++x)
+            if (!testsupport::isNear(a.at(x, y), b.at(x, y), 24))
+                ++changed;
+    return changed;
+}
+
+class DungeonVisualRenderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        testsupport::installLanguageFiles();
+        std::filesystem::create_directory("logs");
+        std::filesystem::create_directory_symlink(std::filesystem::path(BELGARUNE_GAME_DIR) / "gamedata", "gamedata");
+        g_device = new Talvoren::OmbelDevice();
+        ASSERT_TRUE(testsupport::initOpenGlDevice(*g_device, irr::core::dimension2du(kWidth, kHeight)))
+            << "no OpenGL display (run under xvfb-run)";
+        m_view = std::make_unique<Belgarune::DungeonVisual>();
+        m_view->init();
+        buildCorridor();
+        m_view->setCameraPose(vector3df(2510.0f, 11.0f, 2487.0f), vector3df(2510.0f, 3.0f, 2530.0f));
+        g_gameBase->m_hasItem[1] = true;
+    }
+    void TearDown() override
+    {
+        m_view.reset();
+        delete g_device;
+        g_device = nullptr;
+        g_gameBase->m_hasItem[1] = false;
+        g_gameBase->m_camera = nullptr;
+        g_gameBase->m_world = std::make_unique<Belgarune::GameWorld>();
+    }
+
+    //! A corridor five cells wide and six deep with walls around it.
+    void buildCorridor()
+    {
+        for (irr::s32 x = 249; x <= 253; ++x)
+        {
+            for (irr::s32 z = 249; z <= 254; ++z)
+                m_view->placeFloor(MapCoord(x, 0, z), Belgarune::FloorCode::Plain);
+            m_view->placeWall(MapCoord(x, 0, 254), Belgarune::WallType::Stone, Belgarune::WallSide::PlusZ);
+        }
+        for (irr::s32 z = 249; z <= 254; ++z)
+        {
+            m_view->placeWall(MapCoord(249, 0, z), Belgarune::WallType::Large, Belgarune::WallSide::MinusX);
+            m_view->placeWall(MapCoord(253, 0, z), Belgarune::WallType::Large, Belgarune::WallSide::PlusX);
+        }
+    }
+
+    std::vector<Frame> run(std::vector<Shot> shots)
+    {
+        auto logic = std::make_shared<ShotLogic>(*m_view, std::move(shots));
+        m_logic = logic.get();
+        g_device->setGameLogic(logic);
+        g_device->run();
+        return logic->frames;
+    }
+
+    //! Draws a few frames first, so the light written by one frame is in use.
+    static std::function<bool()> afterFrames(int count)
+    {
+        auto left = std::make_shared<int>(count);
+        return [left] { return --*left < 0; };
+    }
+
+    //! The tone glows at least half and the others have faded out.
+    bool onlyToneGlowing(irr::u32 tone) const
+    {
+        for (irr::u32 t = 0; t < Belgarune::kToneCount; ++t)
+            if (t != tone && m_view->getToneGlow(t) > 0.0f)
+                return false;
+        return m_view->getToneGlow(tone) >= 0.5f;
+    }
+
+    testsupport::TempWorkDir m_dir;
+    std::unique_ptr<Belgarune::DungeonVisual> m_view;
+    ShotLogic* m_logic = nullptr;
+};
+} // namespace
+
+TEST_F(DungeonVisualRenderTest, CorridorTakesTheColourOfEachGlowingTone)
+{
+    std::vector<Shot> shots{{"dungeon_view_plain_light.png", [] {}, afterFrames(3)}};
+    for (irr::s32 tone = 0; tone < static_cast<irr::s32>(Belgarune::kToneCount); ++tone)
+    {
+        shots.push_back({"dungeon_view_tone" + std::to_string(tone) + ".png",
+                         [this, tone] { m_logic->heldTone = tone; },
+                         [this, tone] { return onlyToneGlowing(static_cast<irr::u32>(tone)); }});
+    }
+    const std::vector<Frame> frames = run(shots);
+    ASSERT_EQ(frames.size(), shots.size());
+
+    const irr::video::SColor plain = meanAround(frames[0], kWidth / 2, kHeight * 3 / 4, 8);
+    EXPECT_GT(plain.getRed() + plain.getGreen() + plain.getBlue(), 60u) << "the floor before the player is lit";
+    for (irr::u32 tone = 0; tone < Belgarune::kToneCount; ++tone)
+    {
+        SCOPED_TRACE(tone);
+        const irr::video::SColor lit = meanAround(frames[tone + 1], kWidth / 2, kHeight * 3 / 4, 8);
+        const irr::video::SColor colour = Belgarune::toneColor(tone);
+        int strongest = 0;
+        int weakest = 0;
+        for (int c = 1; c < 3; ++c)
+        {
+            if (channel(colour, c) > channel(colour, strongest))
+                strongest = c;
+            if (channel(colour, c) < channel(colour, weakest))
+                weakest = c;
+        }
+        const auto gain = [&](int c) { return (channel(lit, c) + 1.0f) / (channel(plain, c) + 1.0f); };
+        EXPECT_GT(gain(strongest), gain(weakest) * 1.15f) << "lit " << lit.getRed() << "," << lit.getGreen() << ","
+                                                         << lit.getBlue();
+    }
+}
+
+TEST_F(DungeonVisualRenderTest, ShakeMovesTheFrameAndTheDeathOverlayCoversIt)
+{
+    const std::vector<Frame> frames =
+        run({{"dungeon_view_still.png", [] {}, afterFrames(2)},
+             {"dungeon_view_shaken.png",
+              [this] { m_view->handleEvent(std::make_shared<Belgarune::ShakeScreenEvent>(3.0f, 60000)); },
+              afterFrames(5)},
+             {"dungeon_view_death_overlay.png", [this] { m_view->setOverlayAlpha(1.0f); }, afterFrames(1)}});
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_GT(changedPixels(frames[0], frames[1]), kWidth * kHeight / 10) << "the shaken view is displaced";
+    EXPECT_GT(changedPixels(frames[1], frames[2]), kWidth * kHeight / 2) << "the overlay hides the scene";
+}

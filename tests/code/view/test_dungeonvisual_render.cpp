@@ -176,6 +176,17 @@ protected:
         return [left] { return --*left < 0; };
     }
 
+    //! Ready once the condition held in two frames in a row: the light a
+    //! frame writes is used by the next.
+    static std::function<bool()> afterTwoFrames(std::function<bool()> condition)
+    {
+        auto held = std::make_shared<int>(0);
+        return [held, condition] {
+            *held = condition() ? *held + 1 : 0;
+            return *held >= 2;
+        };
+    }
+
     //! The tone glows at least half and the others have faded out.
     bool onlyToneGlowing(irr::u32 tone) const
     {
@@ -198,7 +209,7 @@ TEST_F(DungeonVisualRenderTest, CorridorTakesTheColourOfEachGlowingTone)
     {
         shots.push_back({"dungeon_view_tone" + std::to_string(tone) + ".png",
                          [this, tone] { m_logic->heldTone = tone; },
-                         [this, tone] { return onlyToneGlowing(static_cast<irr::u32>(tone)); }});
+                         afterTwoFrames([this, tone] { return onlyToneGlowing(static_cast<irr::u32>(tone)); })});
     }
     const std::vector<Frame> frames = run(shots);
     ASSERT_EQ(frames.size(), shots.size());

@@ -235,6 +235,11 @@ void DungeonVisual::placeObject(PieceKind kind, const MapCoord& cell, irr::s32 v
     m_space->placeObject(kind, cell, variant, facing, id);
 }
 
+irr::scene::ISceneNode* DungeonVisual::getObject(irr::s32 id)
+{
+    return m_space->getObject(id);
+}
+
 void DungeonVisual::removeObject(irr::s32 id)
 {
     m_space->removeObject(id);

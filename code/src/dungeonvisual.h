@@ -85,6 +85,7 @@ public:
     void raiseToneGlow(irr::u32 tone) override;
     //! Down by the frame's real time over four seconds, at least 0.
     void lowerToneGlow(irr::u32 tone) override;
+    irr::scene::ISceneNode* getObject(irr::s32 id) override;
 
     void removeObject(irr::s32 id);
     //! Does nothing: actors show themselves through their components.

@@ -104,7 +104,7 @@ TEST_F(DungeonVisualTest, KeyItemLightsItsKeystoneAndOtherItemsChangeNothing)
 {
     m_view->placeObject(Belgarune::PieceKind::Keystone, Belgarune::MapCoord(200, 0, 200), 1,
                         Belgarune::WallSide::PlusZ, 12);
-    irr::scene::ISceneNode* keystone = m_view->getSpace()->getObject(12);
+    irr::scene::ISceneNode* keystone = m_view->getObject(12);
     ASSERT_NE(keystone, nullptr);
     ASSERT_EQ(textureFile(keystone, 0), "QVKeystone1A.png");
 

@@ -19,8 +19,14 @@ float marking(const MaskPaint& paint, float x, float y)
     {
     case MaskMarking::Tears:
     {
-        const float line = std::fabs(ax - f.eyeX - 0.03f * std::sin(y * 14));
-        return (y < f.eyeY - f.eyeRadius && y > -0.8f) ? 1 - smoothstep(0.02f, 0.045f, line) : 0.0f;
+        // A wavering line from under each eye, ending in a drop.
+        constexpr float kTearEnd = -0.7f;
+        auto lineX = [&f](float at) { return f.eyeX + 0.03f * std::sin(at * 14); };
+        const float line = std::fabs(ax - lineX(y));
+        const bool alongTear = y < f.eyeY - f.eyeRadius && y > kTearEnd;
+        const float stroke = alongTear ? 1 - smoothstep(0.02f, 0.045f, line) : 0.0f;
+        const float drop = std::hypot(ax - lineX(kTearEnd), (y - kTearEnd) * 0.8f);
+        return std::max(stroke, 1 - smoothstep(0.04f, 0.06f, drop));
     }
     case MaskMarking::Stripes:
     {

@@ -1,5 +1,6 @@
 #include "code/src/dungeonvisual.h"
 
+#include "code/src/editor/visualeditor.h"
 #include "code/src/events/playerevents.h"
 #include "code/src/events/viewevents.h"
 #include "code/src/level/levelmaterial.h"
@@ -96,6 +97,7 @@ void DungeonVisual::init()
     createDust();
     createTimeBubble();
 
+    m_editor = std::make_unique<VisualEditor>();
     m_score = std::make_unique<Score>();
     m_score->init();
     m_space = std::make_unique<VisualSpace>(m_sceneManager, shaders);
@@ -203,8 +205,37 @@ bool DungeonVisual::OnEvent(const irr::SEvent& event)
     return event.EventType == irr::EET_KEY_INPUT_EVENT;
 }
 
+bool DungeonVisual::passEventToEditor(const irr::SEvent& event)
+{
+    return m_editor->OnEvent(event);
+}
+
+void DungeonVisual::setEditorMode(bool on)
+{
+    if (on)
+    {
+        if (!m_editor->isEnabled())
+            m_savedCamera = m_sceneManager->getActiveCamera();
+        m_dustParticles->setVisible(false);
+    }
+    else
+    {
+        if (m_savedCamera)
+        {
+            m_sceneManager->setActiveCamera(m_savedCamera);
+            g_gameBase->m_camera = m_savedCamera;
+        }
+        m_dustParticles->setVisible(true);
+        m_materials.getEnvCallBack()->m_lightRadius = 1.0f;
+        m_materials.getEnvDarkCallBack()->m_lightRadius = 1.0f;
+    }
+    m_editor->setEnabled(on);
+}
+
 void DungeonVisual::onResize()
 {
+    if (m_editor)
+        m_editor->onResize();
     if (m_score)
         m_score->onResize();
     if (m_playerCamera)
@@ -373,6 +404,7 @@ void DungeonVisual::draw()
     }
     else if (g_gameBase->m_editorMode == 1)
     {
+        m_editor->draw();
         setLightRadius(kEditorLightRadius);
         g_device->getGUIEnvironment()->drawAll();
     }

@@ -40,6 +40,7 @@ class HpDisplay;
 class MapView;
 class Score;
 class TextFieldNode;
+class VisualEditor;
 class VisualSpace;
 struct GameItem;
 
@@ -68,6 +69,12 @@ public:
 
     //! true for key input, false for everything else.
     bool OnEvent(const irr::SEvent& event);
+    //! The world editor's answer to the input.
+    bool passEventToEditor(const irr::SEvent& event);
+    //! On: the editor's camera takes over (the game camera is kept when the
+    //! editor was off) and the dust hides. Off: the kept camera comes back,
+    //! the dust shows and the light radius is 1 again.
+    void setEditorMode(bool on);
 
     // IDungeonView.
     void placeFloor(const MapCoord& cell, FloorCode code) override;
@@ -146,6 +153,7 @@ private:
     irr::scene::IMeshSceneNode* m_timeBubbleNode = nullptr;
     irr::scene::ICameraSceneNode* m_playerCamera = nullptr;
     irr::scene::ICameraSceneNode* m_sequenceCamera = nullptr;
+    std::unique_ptr<VisualEditor> m_editor;
     std::unique_ptr<Score> m_score;
     irr::f32 m_toneGlow[kGlowCount] = {};
     irr::s32 m_pickUpPromptStart = -1;

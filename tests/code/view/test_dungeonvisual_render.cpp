@@ -6,7 +6,9 @@
 #include "code/src/dungeonvisual.h"
 #include "code/src/events/viewevents.h"
 #include "code/src/state/gamebase.h"
+#include "code/src/view/gamefont.h"
 #include "code/src/view/tonecolors.h"
+#include "talvoren/clock.h"
 #include "code/src/world/gameworld.h"
 #include "code/src/world/mapcoord.h"
 #include "talvoren/gamelogic.h"
@@ -20,6 +22,7 @@
 #include <irrlicht.h>
 
 #include <filesystem>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -247,4 +250,61 @@ TEST_F(DungeonVisualRenderTest, ShakeMovesTheFrameAndTheDeathOverlayCoversIt)
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_GT(changedPixels(frames[0], frames[1]), kWidth * kHeight / 10) << "the shaken view is displaced";
     EXPECT_GT(changedPixels(frames[1], frames[2]), kWidth * kHeight / 2) << "the overlay hides the scene";
+}
+
+namespace
+{
+//! Bright, nearly grey pixels in the caption band (lower 40 % of the frame).
+irr::u32 captionPixels(const Frame& frame)
+{
+    return frame.count(irr::core::rect<irr::s32>(0, kHeight * 6 / 10, kWidth, kHeight), [](const irr::video::SColor& c) {
+        const irr::u32 high = std::max({c.getRed(), c.getGreen(), c.getBlue()});
+        const irr::u32 low = std::min({c.getRed(), c.getGreen(), c.getBlue()});
+        return low > 200 && high - low < 20;
+    });
+}
+
+//! Ready once this much game time (the captions' clock) has passed since the
+//! shot's first frame.
+std::function<bool()> gameMsLater(irr::f64 ms)
+{
+    auto start = std::make_shared<irr::f64>(-1.0);
+    return [start, ms] {
+        const irr::f64 now = g_device->getGameClock()->getTotal();
+        if (*start < 0.0)
+            *start = now;
+        return now - *start >= ms;
+    };
+}
+} // namespace
+
+TEST_F(DungeonVisualRenderTest, NoticePromptAndCreditsAreWrittenOverTheScene)
+{
+    Belgarune::GameFont font;
+    font.reload();
+    g_gameBase->m_font = &font;
+    const std::vector<Frame> frames = run(
+        {{"dungeon_view_no_caption.png", [] {}, afterFrames(1)},
+         {"dungeon_view_notice.png", [this] { m_view->addNotice(L"Learned Ode to Sol", 60000); },
+          afterFrames(1)},
+         {"dungeon_view_notice_faded_in.png", [] {}, gameMsLater(600.0)},
+         {"dungeon_view_pick_up.png",
+          [this] {
+              m_view->addNotice(L"", 0);
+              g_gameBase->m_world->addItem(vector3df(2510.0f, 0.0f, 2490.0f), 9, Belgarune::PieceKind::Map);
+          },
+          gameMsLater(600.0)},
+         {"dungeon_view_credits.png",
+          [this] {
+              g_gameBase->m_world = std::make_unique<Belgarune::GameWorld>();
+              m_view->startOpeningSequence();
+          },
+          gameMsLater(2500.0)}});
+    g_gameBase->m_font = nullptr;
+    ASSERT_EQ(frames.size(), 5u);
+    const irr::u32 none = captionPixels(frames[0]);
+    EXPECT_GT(captionPixels(frames[2]), none + 100) << "the notice, once faded in";
+    EXPECT_GT(captionPixels(frames[2]), captionPixels(frames[1])) << "the notice fades in";
+    EXPECT_GT(captionPixels(frames[3]), none + 100) << "Pick up with space";
+    EXPECT_GT(captionPixels(frames[4]), none + 50) << "the first card's name";
 }

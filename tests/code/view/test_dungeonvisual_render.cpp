@@ -257,7 +257,8 @@ namespace
 //! Bright, nearly grey pixels in the caption band (lower 40 % of the frame).
 irr::u32 captionPixels(const Frame& frame)
 {
-    return frame.count(irr::core::rect<irr::s32>(0, kHeight * 6 / 10, kWidth, kHeight), [](const irr::video::SColor& c) {
+    const irr::core::rect<irr::s32> band(0, kHeight * 6 / 10, kWidth, kHeight);
+    return frame.count(band, [](const irr::video::SColor& c) {
         const irr::u32 high = std::max({c.getRed(), c.getGreen(), c.getBlue()});
         const irr::u32 low = std::min({c.getRed(), c.getGreen(), c.getBlue()});
         return low > 200 && high - low < 20;

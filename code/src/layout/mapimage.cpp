@@ -2,6 +2,7 @@
 
 #include "platform/pathresolver.h"
 
+#include <IImageLoader.h>
 #include <IReadFile.h>
 #include <IVideoDriver.h>
 
@@ -28,12 +29,25 @@ std::uint32_t readBigEndian(const std::string& bytes, std::size_t at)
     return value;
 }
 
-// The file without its gAMA chunks; anything that is not a PNG chunk stream is
-// kept as it is and left to the loaders to judge.
+// Sides beyond this only cost memory: the grid reads 500 x 500 pixels.
+const std::uint32_t kMaxSide = 4096;
+
+// A PNG whose header chunk names sides of 1 to kMaxSide pixels. Anything else
+// never reaches a loader: a forged size would make it allocate without bound.
+bool isPngOfBoundedSize(const std::string& file)
+{
+    const std::size_t header = kPngSignature.size();
+    if (file.size() < header + 16 || file.compare(0, header, kPngSignature) != 0 ||
+        file.compare(header + 4, 4, "IHDR") != 0)
+        return false;
+    const std::uint32_t width = readBigEndian(file, header + 8);
+    const std::uint32_t height = readBigEndian(file, header + 12);
+    return width >= 1 && width <= kMaxSide && height >= 1 && height <= kMaxSide;
+}
+
+// The PNG file without its gAMA chunks.
 std::string withoutGammaChunks(const std::string& file)
 {
-    if (file.compare(0, kPngSignature.size(), kPngSignature) != 0)
-        return file;
     std::string kept = kPngSignature;
     std::size_t at = kPngSignature.size();
     while (file.size() - at >= kChunkFrame)
@@ -82,6 +96,17 @@ private:
     std::size_t m_position = 0;
     irr::io::path m_name;
 };
+// Only the PNG loader: the others would guess the format from the content.
+irr::video::IImageLoader* pngLoader(irr::video::IVideoDriver& driver)
+{
+    for (irr::u32 k = 0; k < driver.getImageLoaderCount(); ++k)
+    {
+        irr::video::IImageLoader* loader = driver.getImageLoader(k);
+        if (loader->isALoadableFileExtension("map.png"))
+            return loader;
+    }
+    return nullptr;
+}
 } // namespace
 
 irr::video::IImage* loadMapImage(irr::video::IVideoDriver& driver, const std::string& path)
@@ -93,8 +118,12 @@ irr::video::IImage* loadMapImage(irr::video::IVideoDriver& driver, const std::st
     if (in.bad())
         return nullptr;
 
+    irr::video::IImageLoader* loader = pngLoader(driver);
+    if (!loader || !isPngOfBoundedSize(bytes))
+        return nullptr;
+
     auto* file = new BytesReadFile(withoutGammaChunks(bytes), path.c_str());
-    irr::video::IImage* image = driver.createImageFromFile(file);
+    irr::video::IImage* image = loader->loadImage(file);
     file->drop();
     return image;
 }

@@ -14,9 +14,10 @@ class IVideoDriver;
 
 namespace Belgarune
 {
-//! Loads the image through the driver's image loaders, but leaves out a PNG
+//! Loads the image through the driver's PNG loader, but leaves out a PNG
 //! gamma chunk: the loader would otherwise correct every colour and break the
 //! exact colour codes. The path goes through resolvePath. Null when the file
-//! cannot be read or decoded; the caller drops the image.
+//! cannot be read, is no PNG, has a side of more than 4096 pixels or does not
+//! decode; the caller drops the image.
 irr::video::IImage* loadMapImage(irr::video::IVideoDriver& driver, const std::string& path);
 } // namespace Belgarune

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <memory>
@@ -249,16 +251,31 @@ TEST_F(DungeonLayoutTest, GammaChunkOfTheFileDoesNotChangeTheColours)
     EXPECT_EQ(m_world->getCellValue(2, 499), 2);
 }
 
-TEST_F(DungeonLayoutTest, MissingOrBrokenFileLeavesTheDungeonClosed)
+TEST_F(DungeonLayoutTest, MissingBrokenForgedOrForeignFileLeavesTheDungeonClosed)
 {
+    writeMap("gamedata/map.png", 3, 3, {{{1, 1}, kBlue}});
+    std::string hugePng = testsupport::readFile("gamedata/map.png");
+    hugePng.replace(8, 25, pngChunk("IHDR", bigEndian(100000) + bigEndian(100000) + hugePng.substr(24, 5)));
+    // A bitmap with a negative width, which its own loader takes for a huge one.
+    const unsigned char bitmapHeader[] = {'B', 'M', 0x5a, 0, 0,    0,    0,    0,    0, 0, 0x36, 0, 0, 0, 0x28,
+                                          0,   0,   0,    3, 0xf9, 0xff, 0xff, 2,    0, 0, 0,    1, 0, 0x18, 0};
+    std::string foreign(std::begin(bitmapHeader), std::end(bitmapHeader));
+    foreign.append(100, '\0');
+    const std::vector<std::pair<const char*, std::string>> damaged = {
+        {"broken", "\x89PNG\r\n\x1a\nnot really"}, {"forged size", hugePng}, {"bitmap", foreign}};
+
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(Belgarune::readDungeonLayout(driver(), "gamedata/map.png", *m_world, m_view));
-    testsupport::writeFile("gamedata/map.png", "\x89PNG\r\n\x1a\nnot really");
-    EXPECT_FALSE(Belgarune::readDungeonLayout(driver(), "gamedata/map.png", *m_world, m_view));
+    std::remove("gamedata/map.png");
+    EXPECT_FALSE(Belgarune::readDungeonLayout(driver(), "gamedata/map.png", *m_world, m_view)) << "missing";
+    for (const auto& [name, content] : damaged)
+    {
+        testsupport::writeFile("gamedata/map.png", content);
+        EXPECT_FALSE(Belgarune::readDungeonLayout(driver(), "gamedata/map.png", *m_world, m_view)) << name;
+    }
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_NE(errors.find("Could not read the dungeon layout gamedata/map.png"), std::string::npos) << errors;
     EXPECT_TRUE(m_view.placements.empty());
-    EXPECT_EQ(m_view.mapRefreshes, 2);
+    EXPECT_EQ(m_view.mapRefreshes, 4);
     for (irr::s32 i = 1; i < GameWorld::kGridSize; i += 7)
         for (irr::s32 j = 1; j < GameWorld::kGridSize; j += 7)
             ASSERT_EQ(m_world->isWalkable(i, j), 0);

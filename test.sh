@@ -29,6 +29,6 @@ if ls fuzz/fuzz_*.cpp >/dev/null 2>&1; then
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBELGARUNE_FUZZ=ON \
     -DBELGARUNE_TESTS=OFF -DBELGARUNE_BENCH=OFF >/dev/null
   cmake --build build-fuzz -j "$JOBS" --target fuzzers
-  ./scripts/run-fuzzers.sh build-fuzz/fuzz "${FUZZ_SECONDS:-30}"
+  ./scripts/run-fuzzers.sh build-fuzz/fuzz "${FUZZ_SECONDS:-25}"
 fi
 echo "== all tests passed"

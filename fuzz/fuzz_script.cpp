@@ -13,10 +13,11 @@
 #include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/processmanager/processmanager.h"
 #include "talvoren/processmanager/waitprocess.h"
+#include "quietnulldevice.h"
+#include "scratchfile.h"
 #include "tests/support/recordingview.h"
 
 #include <irrlicht.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -61,10 +62,6 @@ public:
     }
 };
 
-std::string scriptPath()
-{
-    return "/tmp/fuzz_script_" + std::to_string(::getpid()) + ".omx";
-}
 
 //! Scene nodes for the game's camera and moved objects; lives for the whole run.
 irr::IrrlichtDevice* g_scene = nullptr;
@@ -116,10 +113,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // "insert new skript!" for every input is noise.
     std::freopen("/dev/null", "w", stdout);
-    irr::SIrrlichtCreationParameters parameters;
-    parameters.DriverType = irr::video::EDT_NULL;
-    parameters.LoggingLevel = irr::ELL_NONE;
-    g_scene = irr::createDeviceEx(parameters);
+    g_scene = fuzzing::quietNullDevice();
     return 0;
 }
 
@@ -130,12 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string line = input.substr(0, lineEnd);
     const std::string file = lineEnd == std::string::npos ? std::string() : input.substr(lineEnd + 1);
 
-    const std::string path = scriptPath();
-    if (std::FILE* out = std::fopen(path.c_str(), "wb"))
-    {
-        std::fwrite(file.data(), 1, file.size(), out);
-        std::fclose(out);
-    }
+    const std::string path = fuzzing::writeScratchFile("script.omx", file);
     std::wstring wideLine;
     for (char c : line)
         wideLine += static_cast<wchar_t>(static_cast<unsigned char>(c));

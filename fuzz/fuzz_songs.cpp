@@ -10,16 +10,14 @@
 #include "code/src/world/inputcomponent.h"
 #include "code/src/world/standardphysicscomponent.h"
 #include "code/src/world/visualcomponent.h"
+#include "scratchfile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
-
-#include <unistd.h>
 
 namespace
 {
@@ -32,12 +30,6 @@ struct FuzzClock : Belgarune::IActorClock
     irr::u32 timer = 0;
     irr::f64 game = 0.0;
 };
-
-const std::string& songsPath()
-{
-    static const std::string path = "/tmp/fuzz_songs_" + std::to_string(::getpid()) + ".txt";
-    return path;
-}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -51,9 +43,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    std::ofstream(songsPath(), std::ios::binary) << input.ConsumeRandomLengthString(4096);
+    const std::string path = fuzzing::writeScratchFile("songs.txt", input.ConsumeRandomLengthString(4096));
     g_gameBase->m_songBook = std::make_unique<Belgarune::SongBook>();
-    g_gameBase->m_songBook->loadSongs(songsPath());
+    g_gameBase->m_songBook->loadSongs(path);
 
     FuzzClock clock;
     Belgarune::GameActor actor(0, nullptr, std::make_unique<Belgarune::StandardPhysicsComponent>(7), nullptr, nullptr);

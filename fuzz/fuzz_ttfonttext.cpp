@@ -1,6 +1,7 @@
 // Arbitrary texts through the font's measuring, drawing and text nodes.
 
 #include "gui/cguittfont.h"
+#include "quietnulldevice.h"
 
 #include <irrlicht.h>
 
@@ -12,19 +13,6 @@
 namespace
 {
 const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-
-//! One null device for the whole run; it is never released, so nothing of
-//! it is torn down while a font might still use it.
-irr::IrrlichtDevice* nullDevice()
-{
-    static irr::IrrlichtDevice* device = [] {
-        irr::SIrrlichtCreationParameters params;
-        params.DriverType = irr::video::EDT_NULL;
-        params.LoggingLevel = irr::ELL_NONE;
-        return irr::createDeviceEx(params);
-    }();
-    return device;
-}
 } // namespace
 
 // Input: one byte of flags, then UTF-32 code units (little end first).
@@ -32,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1)
         return 0;
-    irr::IrrlichtDevice* device = nullDevice();
+    irr::IrrlichtDevice* device = fuzzing::quietNullDevice();
     // A font per input, so that every input also creates and frees its face.
     irr::gui::CGUITTFont* font = irr::gui::CGUITTFont::createTTFont(device->getGUIEnvironment(), kFontFile, 18);
     if (!font)

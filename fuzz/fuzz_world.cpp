@@ -3,9 +3,9 @@
 #include "code/src/layout/dungeonlayout.h"
 #include "code/src/world/gameitem.h"
 #include "code/src/world/gameworld.h"
-#include "code/src/world/idungeonview.h"
 #include "code/src/world/mapcoord.h"
 #include "code/src/layout/mappixels.h"
+#include "tests/support/recordingview.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -18,28 +18,9 @@ namespace
 {
 using Belgarune::GameWorld;
 using Belgarune::MapCoord;
+using testsupport::RecordingView;
 using irr::core::vector2d;
 using irr::core::vector3df;
-
-class CountingView : public Belgarune::IDungeonView
-{
-public:
-    void placeFloor(const MapCoord&, Belgarune::FloorCode) override { ++placements; }
-    void placeWall(const MapCoord&, Belgarune::WallType, Belgarune::WallSide) override { ++placements; }
-    void placeBars(const MapCoord&, irr::s32, Belgarune::WallSide, irr::s32) override { ++placements; }
-    void placeObject(Belgarune::PieceKind, const MapCoord&, irr::s32, Belgarune::WallSide, irr::s32) override
-    {
-        ++placements;
-    }
-    void refreshMapView() override {}
-    void setCameraPose(const vector3df&, const vector3df&) override {}
-    void notifyTonePlayed(irr::u32) override {}
-    void raiseToneGlow(irr::u32) override {}
-    void lowerToneGlow(irr::u32) override {}
-    irr::scene::ISceneNode* getObject(irr::s32) override { return nullptr; }
-
-    unsigned placements = 0;
-};
 
 // Floor and wall colours, an almost opaque one and nothing, so codes meet often.
 const irr::u32 kPalette[] = {0xFF0000FF, 0xFF9696FF, 0xFF00FF00, 0xFF969696, 0xFF646464, 0xFFFFFFFF,
@@ -67,7 +48,7 @@ vector3df anyPosition(FuzzedDataProvider& input)
     return vector3df(nearGrid(input), 0.0f, nearGrid(input));
 }
 
-void readImage(FuzzedDataProvider& input, GameWorld& world, CountingView& view)
+void readImage(FuzzedDataProvider& input, GameWorld& world, RecordingView& view)
 {
     const irr::s32 width = input.ConsumeIntegralInRange<irr::s32>(0, 40);
     const irr::s32 height = input.ConsumeIntegralInRange<irr::s32>(0, 40);
@@ -149,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     auto world = std::make_unique<GameWorld>();
-    CountingView view;
+    RecordingView view;
     readImage(input, *world, view);
     runScript(input, *world);
     return 0;

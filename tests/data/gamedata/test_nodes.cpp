@@ -2,7 +2,7 @@
 // stalls on a node, and keeps to a group of its own.
 
 #include "code/src/logic/enemies/nodegraph.h"
-#include "tests/data/startscript.h"
+#include "tests/data/scriptcalls.h"
 
 #include <gtest/gtest.h>
 
@@ -34,11 +34,11 @@ protected:
     void addStartObstacles()
     {
         const std::map<std::wstring, irr::s32> radii = {{L"TOPF", 5}, {L"PODEST", 7}, {L"SAULE", 5}, {L"KEYSTONE", 5}};
-        for (const datatest::CellCall& call : datatest::startScriptCells())
+        for (const datatest::ScriptCall& call : datatest::readScriptCalls("start.omx"))
         {
-            const auto radius = radii.find(call.type);
-            if (radius != radii.end())
-                m_world->addRoundCollision(cellCentre(call.x, call.y), radius->second);
+            const auto radius = radii.find(call.firstText());
+            if (radius != radii.end() && call.cell)
+                m_world->addRoundCollision(cellCentre(call.cellX(), call.cellY()), radius->second);
         }
     }
 
@@ -94,14 +94,16 @@ TEST_F(PatrolGraphTest, EachMaskStartsInAGroupOfItsOwn)
     }
     std::set<int> taken;
     int masks = 0;
-    for (const datatest::CellCall& call : datatest::startScriptCells())
+    for (const datatest::ScriptCall& call : datatest::readScriptCalls("start.omx"))
     {
-        if (call.type != L"ENEMY_1" && call.type != L"ENEMY_2" && call.type != L"ENEMY_3")
+        const std::wstring& type = call.firstText();
+        if (type != L"ENEMY_1" && type != L"ENEMY_2" && type != L"ENEMY_3")
             continue;
         ++masks;
-        const Node* start = m_graph.findNearestNode(cellCentre(call.x, call.y));
-        ASSERT_NE(start, nullptr) << "mask at " << call.x << "," << call.y;
-        EXPECT_TRUE(taken.insert(group[start]).second) << "mask at " << call.x << "," << call.y;
+        const std::string where = "mask at " + std::to_string(call.cellX()) + "," + std::to_string(call.cellY());
+        const Node* start = m_graph.findNearestNode(cellCentre(call.cellX(), call.cellY()));
+        ASSERT_NE(start, nullptr) << where;
+        EXPECT_TRUE(taken.insert(group[start]).second) << where;
     }
     EXPECT_EQ(masks, 3);
 }

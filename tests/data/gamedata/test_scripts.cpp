@@ -3,7 +3,7 @@
 
 #include "talvoren/ombelscript/composertoken.h"
 #include "talvoren/ombelscript/ombelscriptmanager.h"
-#include "tests/data/builtlevel.h"
+#include "tests/data/scriptcalls.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +27,10 @@ struct ScriptFile
 std::vector<ScriptFile> shippedScripts()
 {
     std::vector<ScriptFile> scripts;
-    for (const auto& entry : std::filesystem::directory_iterator(datatest::gameFile("gamedata/scripts")))
+    for (const std::string& name : datatest::shippedScriptNames())
     {
-        if (entry.path().extension() != ".omx")
-            continue;
-        ScriptFile script{entry.path().filename().string(), {}};
-        std::ifstream in(entry.path());
+        ScriptFile script{name, {}};
+        std::ifstream in(datatest::gameFile("gamedata/scripts/" + name));
         for (std::string line; std::getline(in, line);)
             script.lines.push_back(line);
         scripts.push_back(script);

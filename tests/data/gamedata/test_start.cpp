@@ -1,6 +1,6 @@
 // What start.omx puts into the level stands where the floor plan lets it stand.
 
-#include "tests/data/startscript.h"
+#include "tests/data/scriptcalls.h"
 
 #include <gtest/gtest.h>
 
@@ -9,43 +9,44 @@
 
 namespace
 {
-using datatest::CellCall;
+using datatest::ScriptCall;
 
 class StartScriptTest : public datatest::BuiltLevelTest
 {
 protected:
-    static std::string describe(const CellCall& call)
+    static std::string describe(const ScriptCall& call)
     {
         return std::string(call.command.begin(), call.command.end()) + " " +
-               std::string(call.type.begin(), call.type.end()) + " at " + std::to_string(call.x) + "," +
-               std::to_string(call.y);
+               std::string(call.firstText().begin(), call.firstText().end()) + " at " +
+               std::to_string(call.cellX()) + "," + std::to_string(call.cellY());
     }
 };
 
 TEST_F(StartScriptTest, ObjectsActorsAndRespawnsStandOnFloor)
 {
     int placed = 0;
-    for (const CellCall& call : datatest::startScriptCells())
+    for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
     {
         const bool onCell = call.command == L"create" || call.command == L"addObject" ||
                             call.command == L"placeCharacter" || call.command == L"setBars" ||
                             call.command == L"registerRespawnPoint";
         if (!onCell)
             continue;
+        ASSERT_TRUE(call.cell) << describe(call);
+        const irr::s32 x = call.cellX(), y = call.cellY();
         ++placed;
         // Panels are set into the wall itself, facing a floor.
-        if (call.type == L"Q1_1")
+        if (call.firstText() == L"Q1_1")
         {
-            EXPECT_TRUE(isWall(call.x, call.y)) << describe(call);
-            EXPECT_TRUE(isFloor(call.x, call.y + 1) || isFloor(call.x, call.y - 1) || isFloor(call.x + 1, call.y) ||
-                        isFloor(call.x - 1, call.y))
+            EXPECT_TRUE(isWall(x, y)) << describe(call);
+            EXPECT_TRUE(isFloor(x, y + 1) || isFloor(x, y - 1) || isFloor(x + 1, y) || isFloor(x - 1, y))
                 << describe(call);
         }
         // Platforms wait in the pit they will bridge.
-        else if (call.type == L"PLATFORM")
-            EXPECT_TRUE(isFloor(call.x, call.y) && !isWalkable(call.x, call.y)) << describe(call);
+        else if (call.firstText() == L"PLATFORM")
+            EXPECT_TRUE(isFloor(x, y) && !isWalkable(x, y)) << describe(call);
         else
-            EXPECT_TRUE(isWalkable(call.x, call.y)) << describe(call);
+            EXPECT_TRUE(isWalkable(x, y)) << describe(call);
     }
     EXPECT_GT(placed, 40);
 }
@@ -63,14 +64,19 @@ TEST_F(StartScriptTest, TheThreatAndTheKeystonesCarryTheIdsTheGameLooksFor)
     };
     const Fixed fixed[] = {{L"KILLS_T", 260, 260, 121, 0}, {L"KEYSTONE", -1, -1, 12, 1}, {L"KEYSTONE", -1, -1, 10, 2},
                            {L"KEYSTONE", -1, -1, 11, 3}};
-    const std::vector<CellCall> calls = datatest::startScriptCells();
+    const std::vector<ScriptCall> calls = datatest::readScriptCalls("start.omx");
     for (const Fixed& wanted : fixed)
     {
         bool found = false;
-        for (const CellCall& call : calls)
-            found = found || (call.type == wanted.type && !call.numbers.empty() && call.numbers.back() == wanted.id &&
-                              (wanted.variant == 0 || (call.numbers.size() == 3 && call.numbers[1] == wanted.variant)) &&
-                              (wanted.x < 0 || (call.x == wanted.x && call.y == wanted.y)));
+        for (const ScriptCall& call : calls)
+        {
+            if (call.firstText() != wanted.type || !call.cell)
+                continue;
+            const std::vector<irr::f64> rest = call.afterCell();
+            found = found || (!rest.empty() && rest.back() == wanted.id &&
+                              (wanted.variant == 0 || (rest.size() == 3 && rest[1] == wanted.variant)) &&
+                              (wanted.x < 0 || (call.cellX() == wanted.x && call.cellY() == wanted.y)));
+        }
         EXPECT_TRUE(found) << std::string(wanted.type, wanted.type + wcslen(wanted.type)) << " " << wanted.id;
     }
 }

@@ -150,8 +150,9 @@ run_case() {
   wait "$pid"
   status=$?
 
-  local verdict=ran first_error
+  local verdict=ran first_error logged_error
   first_error="$(grep -m 1 -v '^\s*$' "$dir/stderr.txt" | cut -c 1-160 || true)"
+  logged_error="$(cat "$dir"/logs/*.txt 2>/dev/null | grep -m 1 -F '<error>' | cut -c 1-160 || true)"
   if grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:|UndefinedBehaviorSanitizer' "$dir/stderr.txt"; then
     note+="sanitizer: $(grep -m 1 -E 'Sanitizer|runtime error:' "$dir/stderr.txt" | cut -c 1-160); "
   fi
@@ -180,7 +181,7 @@ run_case() {
   [ -e "$dir/game.ini.tmp" ] && note+="game.ini.tmp left behind; "
 
   [ -n "$note" ] && verdict=FAIL
-  echo "$verdict $target $kind: ${note:-${first_error:-no message}}" >"$RESULTS/$name.result"
+  echo "$verdict $target $kind: ${note:-${first_error:-${logged_error:-no message}}}" >"$RESULTS/$name.result"
   if [ "$verdict" = FAIL ]; then
     mkdir -p "$RESULTS/$name"
     cp "$dir/stdout.txt" "$dir/stderr.txt" "$RESULTS/$name/" 2>/dev/null || true

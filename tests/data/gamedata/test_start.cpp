@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <set>
 #include <string>
 
 namespace
@@ -49,6 +50,15 @@ TEST_F(StartScriptTest, ObjectsActorsAndRespawnsStandOnFloor)
             EXPECT_TRUE(isWalkable(x, y)) << describe(call);
     }
     EXPECT_GT(placed, 40);
+}
+
+TEST_F(StartScriptTest, EveryPanelLookIsShown)
+{
+    std::set<irr::f64> looks;
+    for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
+        if (call.command == L"addObject" && call.firstText() == L"Q1_1")
+            looks.insert(call.afterCell().at(1));
+    EXPECT_EQ(looks, (std::set<irr::f64>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
 TEST_F(StartScriptTest, TheThreatAndTheKeystonesCarryTheIdsTheGameLooksFor)

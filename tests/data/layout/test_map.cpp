@@ -46,6 +46,19 @@ TEST_F(BuiltLevelTest, FloorsKeepTwoPixelsFromTheBorderAndAreClosedByWalls)
     EXPECT_GT(floors, 300);
 }
 
+TEST_F(BuiltLevelTest, EveryFloorCodeAndWallTypeIsUsed)
+{
+    std::set<int> floors, walls;
+    for (irr::s32 y = 0; y < m_pixels->getHeight(); ++y)
+        for (irr::s32 x = 0; x < m_pixels->getWidth(); ++x)
+        {
+            floors.insert(static_cast<int>(m_pixels->floorAt(x, y)));
+            walls.insert(static_cast<int>(m_pixels->wallAt(x, y)));
+        }
+    EXPECT_EQ(floors, (std::set<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(walls, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
 TEST_F(BuiltLevelTest, FixedPlacesStandOnWalkableFloor)
 {
     struct Place

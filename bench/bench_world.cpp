@@ -2,8 +2,8 @@
 
 #include "code/src/layout/dungeonlayout.h"
 #include "code/src/world/gameworld.h"
-#include "code/src/world/idungeonview.h"
 #include "code/src/world/mapcoord.h"
+#include "tests/support/countingview.h"
 
 #include <benchmark/benchmark.h>
 #include <irrlicht.h>
@@ -20,26 +20,7 @@ using irr::core::vector2d;
 using irr::core::vector3df;
 using irr::video::SColor;
 
-class NullView : public Belgarune::IDungeonView
-{
-public:
-    void placeFloor(const Belgarune::MapCoord&, Belgarune::FloorCode) override { ++placements; }
-    void placeWall(const Belgarune::MapCoord&, Belgarune::WallType, Belgarune::WallSide) override { ++placements; }
-    void placeBars(const Belgarune::MapCoord&, irr::s32, Belgarune::WallSide, irr::s32) override { ++placements; }
-    void placeObject(Belgarune::PieceKind, const Belgarune::MapCoord&, irr::s32, Belgarune::WallSide,
-                     irr::s32) override
-    {
-        ++placements;
-    }
-    void refreshMapView() override {}
-    void setCameraPose(const vector3df&, const vector3df&) override {}
-    void notifyTonePlayed(irr::u32) override {}
-    void raiseToneGlow(irr::u32) override {}
-    void lowerToneGlow(irr::u32) override {}
-    irr::scene::ISceneNode* getObject(irr::s32) override { return nullptr; }
-
-    long placements = 0;
-};
+using testsupport::CountingView;
 
 // A dungeon of 12 x 12 rooms with one-pixel walls and doorways, the way map.png draws it.
 SColor dungeonPixel(int x, int y)
@@ -146,7 +127,7 @@ BENCHMARK(BM_GetVisibleCells)->Unit(benchmark::kMicrosecond);
 void BM_ReadFullMap(benchmark::State& state)
 {
     MapFile map;
-    NullView view;
+    CountingView view;
     for (auto _ : state)
     {
         state.PauseTiming();

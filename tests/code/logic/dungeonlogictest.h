@@ -1,7 +1,6 @@
 #pragma once
-// Fixture of the dungeon logic tests: a null-driver device with the game's
-// event types, a fresh game state, the logic set up with a recording view and
-// a script line recorder and registered as main registers it, in GAME.
+// Fixture of the dungeon logic tests: the logic set up with a recording view,
+// a script line recorder and a fake sound engine, registered as main registers it.
 
 #include "code/src/events/gameevents.h"
 #include "code/src/logic/dungeon/dungeongamelogic.h"
@@ -12,27 +11,25 @@
 #include "talvoren/eventmanager.h"
 #include "talvoren/soundsystem/soundmanager.h"
 #include "tests/code/logic/scriptlinerecorder.h"
+#include "tests/code/menu/menutestsupport.h"
 #include "tests/support/fakesoundengine.h"
-#include "tests/support/nulldevice.h"
 #include "tests/support/recordingview.h"
 
 #include <irrlicht.h>
 
 #include <memory>
 #include <string>
-#include <utility>
 
 namespace logictest
 {
-class DungeonLogicTest : public testsupport::NullDeviceTest
+//! The menu tests' device, game state and event types, with the logic on top.
+class DungeonLogicTest : public menutest::MenuDeviceTest
 {
 protected:
     void SetUp() override
     {
-        NullDeviceTest::SetUp();
-        m_savedGameBase = std::exchange(g_gameBase, std::make_shared<Belgarune::GameBase>());
+        MenuDeviceTest::SetUp();
         EventManager& events = *m_device->getEventManager();
-        Belgarune::registerGameEventTypes(events);
         m_sounds = new testsupport::FakeSoundEngine(m_soundJournal);
         m_device->getSoundManager()->m_engine = testsupport::SoundRef<testsupport::ISoundEngine>(m_sounds);
         m_logic = std::make_shared<Belgarune::DungeonGameLogic>(
@@ -49,8 +46,7 @@ protected:
         m_logic->release();
         m_logic.reset();
         g_gameBase->m_world.reset();
-        g_gameBase = m_savedGameBase;
-        NullDeviceTest::TearDown();
+        MenuDeviceTest::TearDown();
     }
 
     //! Through the splash and the menu into the game, as Escape in the menu does.
@@ -86,14 +82,6 @@ protected:
         g_gameBase->m_playerPosition = position;
     }
 
-    static irr::SEvent keyEvent(irr::EKEY_CODE key, bool pressedDown)
-    {
-        irr::SEvent event{};
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = key;
-        event.KeyInput.PressedDown = pressedDown;
-        return event;
-    }
     //! Press and release.
     bool tap(irr::EKEY_CODE key)
     {
@@ -107,6 +95,5 @@ protected:
     //! Owned by the sound manager.
     testsupport::FakeSoundEngine* m_sounds = nullptr;
     std::shared_ptr<Belgarune::DungeonGameLogic> m_logic;
-    std::shared_ptr<Belgarune::GameBase> m_savedGameBase;
 };
 } // namespace logictest

@@ -69,8 +69,11 @@ public:
             return nullptr;
         auto* sound = new FakeSound(m_journal);
         sound->paused = startPaused;
-        sound->grab();
         sounds.emplace_back(sound);
+        // An untracked sound gives its caller no handle.
+        if (!track)
+            return nullptr;
+        sound->grab();
         return sound;
     }
     ISound* play3D(const char*, const SoundVector&, bool, bool, bool, StreamMode, bool) override { return nullptr; }

@@ -4,6 +4,7 @@
 #include "code/src/menu/menuelogic.h"
 #include "code/src/world/gameitem.h"
 #include "code/src/world/physicscomponent.h"
+#include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "tests/code/logic/dungeonlogictest.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@ TEST_F(DungeonLogicSetUpTest, StartsInTheSplashWithThePlayerAloneInTheWorld)
     EXPECT_EQ(g_gameBase->m_world->getActorById(0), player);
     EXPECT_EQ(g_gameBase->m_world->getActorById(1), nullptr);
     EXPECT_EQ(player->getPhysics()->getHeight(), 7);
+    EXPECT_NE(m_device->getScriptManager()->findFunction(L"placeCharacter"), nullptr);
 }
 
 TEST_F(DungeonLogicSetUpTest, TheViewHandlesEffectsKeysAndShakesAndIsLetGoOnRelease)

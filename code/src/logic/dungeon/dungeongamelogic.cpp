@@ -8,6 +8,7 @@
 #include "code/src/logic/songs/songbook.h"
 #include "code/src/menu/gamestartlogic.h"
 #include "code/src/menu/menuelogic.h"
+#include "code/src/scriptinterpreter.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
 #include "code/src/world/gameactor.h"
@@ -20,6 +21,7 @@
 #include "talvoren/ieventmanager.h"
 #include "talvoren/log.h"
 #include "talvoren/ombeldevice.h"
+#include "talvoren/ombelscript/ombelscriptmanager.h"
 
 namespace Belgarune
 {
@@ -84,6 +86,11 @@ void DungeonGameLogic::init()
     m_menu = std::make_unique<MenueLogic>();
     for (const HashedString* type : kViewEvents)
         globalAddListener(m_viewListener, *type);
+
+    Talvoren::OmbelScriptManager* scripts = g_device->getScriptManager();
+    auto interpreter = std::make_shared<ScriptInterpreter>(scripts, m_view.get());
+    scripts->setInterpreter(interpreter);
+    interpreter->registerFunctions(scripts);
 
     GameWorld& world = *g_gameBase->m_world;
     // The layout reader logs a map it cannot read and refreshes the map view.

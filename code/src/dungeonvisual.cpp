@@ -372,6 +372,16 @@ void DungeonVisual::setScoreLineStyle(bool playable)
     m_score->setLineStyle(playable);
 }
 
+void DungeonVisual::loseHeart()
+{
+    m_hpDisplay->loseHeart();
+}
+
+void DungeonVisual::gainHeart()
+{
+    m_hpDisplay->gainHeart();
+}
+
 void DungeonVisual::draw()
 {
     irr::scene::ICameraSceneNode* camera = g_gameBase->m_camera;

@@ -68,9 +68,9 @@ public:
     void draw() override;
 
     //! true for key input, false for everything else.
-    bool OnEvent(const irr::SEvent& event);
+    bool OnEvent(const irr::SEvent& event) override;
     //! The world editor's answer to the input.
-    bool passEventToEditor(const irr::SEvent& event);
+    bool passEventToEditor(const irr::SEvent& event) override;
     //! On: the editor's camera takes over (the game camera is kept when the
     //! editor was off) and the dust hides. Off: the kept camera comes back,
     //! the dust shows and the light radius is 1 again.
@@ -94,29 +94,33 @@ public:
     void lowerToneGlow(irr::u32 tone) override;
     irr::scene::ISceneNode* getObject(irr::s32 id) override;
 
-    void removeObject(irr::s32 id);
+    void removeObject(irr::s32 id) override;
     //! Does nothing: actors show themselves through their components.
-    void onObjectPlaced(irr::s32, const MapCoord&) {}
+    void onObjectPlaced(irr::s32, const MapCoord&) override {}
 
     //! Each kept within 0..1.
-    void addDarkness(irr::f32 delta);
-    void addLightShift(irr::f32 delta);
+    void addDarkness(irr::f32 delta) override;
+    void addLightShift(irr::f32 delta) override;
     //! The overlay's opacity, 0..1; only the low eight bits of alpha x 255 count.
-    void setOverlayAlpha(irr::f32 alpha);
+    void setOverlayAlpha(irr::f32 alpha) override;
     //! The slow-down song's bubble at the effect's progress 0..1.
-    void animateTimeBubble(irr::f32 progress);
-    void addNotice(const irr::core::stringw& text, irr::u32 durationMs);
-    void startOpeningSequence();
-    void pauseMusic(bool paused);
+    void animateTimeBubble(irr::f32 progress) override;
+    void addNotice(const irr::core::stringw& text, irr::u32 durationMs) override;
+    void startOpeningSequence() override;
+    void pauseMusic(bool paused) override;
     //! Gameplay: the player camera; Sequence: the sequence camera, posed as
     //! the player camera. The one chosen becomes active and the game's camera.
-    void setGameState(GameState state);
-    void setScoreLineStyle(bool playable);
+    void setGameState(GameState state) override;
+    void setScoreLineStyle(bool playable) override;
+    void clearItemInReach() override { m_itemInReach = nullptr; }
+    //! Through the hearts, which keep GameBase::m_hp.
+    void loseHeart() override;
+    void gainHeart() override;
 
-    irr::f32 getDarkness() const { return m_darkness; }
+    irr::f32 getDarkness() const override { return m_darkness; }
     irr::f32 getToneGlow(irr::u32 tone) const { return tone < kGlowCount ? m_toneGlow[tone] : 0.0f; }
     //! The item the player can pick up now, or null; set by draw.
-    GameItem* getItemInReach() const { return m_itemInReach; }
+    GameItem* getItemInReach() const override { return m_itemInReach; }
     irr::scene::ICameraSceneNode* getPlayerCamera() const { return m_playerCamera; }
     irr::scene::ICameraSceneNode* getSequenceCamera() const { return m_sequenceCamera; }
     VisualSpace* getSpace() const { return m_space.get(); }

@@ -1,6 +1,7 @@
 // Start-up and shutdown of the game.
 
 #include "code/src/events/gameevents.h"
+#include "code/src/logic/dungeon/dungeongamelogic.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/state/gameshutdown.h"
 #include "code/src/view/gamefont.h"
@@ -9,6 +10,7 @@
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"
 #include "talvoren/ombeldevice.h"
+#include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/soundsystem/soundmanager.h"
 
 #include <irrlicht.h>
@@ -74,12 +76,20 @@ int main()
     g_device->getGUIEnvironment()->getSkin()->setFont(g_device->getConsoleFont());
     gameFont->reload();
 
+    auto logic = std::make_shared<Belgarune::DungeonGameLogic>();
+    logic->init();
+    for (const HashedString* type : Belgarune::DungeonGameLogic::handledEventTypes())
+        g_device->getEventManager()->addListener(logic, *type);
+
     // As read from game.ini, unclamped.
     g_device->getSoundManager()->setMasterVolume(g_gameBase->m_volume / 100.0f);
+
+    g_device->getScriptManager()->insertScript(L"gamedata/scripts/start.omx");
+    g_device->setGameLogic(logic);
 
     ini.reset();
     g_device->run();
 
-    Belgarune::shutDownGame(*g_gameBase, std::move(gameFont), g_device);
+    Belgarune::shutDownGame(*g_gameBase, logic.get(), std::move(gameFont), g_device);
     return 0;
 }

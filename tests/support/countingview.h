@@ -25,6 +25,7 @@ public:
     void draw() override {}
     void onResize() override {}
     bool OnEvent(const irr::SEvent&) override { return false; }
+    bool passEventToEditor(const irr::SEvent&) override { return false; }
     irr::scene::ISceneNode* getObject(irr::s32) override { return nullptr; }
     void removeObject(irr::s32) override {}
     void onObjectPlaced(irr::s32, const Belgarune::MapCoord&) override {}

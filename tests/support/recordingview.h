@@ -78,6 +78,11 @@ public:
         ++inputEvents;
         return consumeInput;
     }
+    bool passEventToEditor(const irr::SEvent&) override
+    {
+        ++editorEvents;
+        return true;
+    }
     irr::scene::ISceneNode* getObject(irr::s32 id) override
     {
         const auto found = objects.find(id);
@@ -140,6 +145,7 @@ public:
     int draws = 0;
     int resizes = 0;
     int inputEvents = 0;
+    int editorEvents = 0;
     bool consumeInput = false;
     //! What getObject finds; the test owns the nodes.
     std::map<irr::s32, irr::scene::ISceneNode*> objects;

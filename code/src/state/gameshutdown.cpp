@@ -1,5 +1,6 @@
 #include "code/src/state/gameshutdown.h"
 
+#include "code/src/logic/dungeon/dungeongamelogic.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
 #include "code/src/world/gameworld.h"
@@ -7,8 +8,11 @@
 
 namespace Belgarune
 {
-void shutDownGame(GameBase& gameBase, std::unique_ptr<GameFont> font, Talvoren::OmbelDevice*& device)
+void shutDownGame(GameBase& gameBase, DungeonGameLogic* logic, std::unique_ptr<GameFont> font,
+                  Talvoren::OmbelDevice*& device)
 {
+    if (logic)
+        logic->release();
     gameBase.m_world.reset();
     gameBase.m_font = nullptr;
     font.reset();

@@ -54,6 +54,8 @@ public:
     virtual void onResize() = 0;
     //! Input the logic passes on; whether it was consumed.
     virtual bool OnEvent(const irr::SEvent& event) = 0;
+    //! Input while the world editor is on; whether it was consumed.
+    virtual bool passEventToEditor(const irr::SEvent& event) = 0;
     //! The placed object listed under the id, or null; the scene owns it.
     virtual irr::scene::ISceneNode* getObject(irr::s32 id) = 0;
     virtual void removeObject(irr::s32 id) = 0;

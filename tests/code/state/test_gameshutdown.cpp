@@ -56,7 +56,7 @@ TEST(GameShutdownTest, TheWorldsActorsAreReleasedBeforeTheDeviceGoes)
     gameBase.m_font = font.get();
     Talvoren::OmbelDevice* device = new WatchedDevice(deviceGone);
 
-    Belgarune::shutDownGame(gameBase, std::move(font), device);
+    Belgarune::shutDownGame(gameBase, nullptr, std::move(font), device);
 
     EXPECT_EQ(releasedWithDevice, 1);
     EXPECT_TRUE(deviceGone);

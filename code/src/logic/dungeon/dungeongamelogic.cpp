@@ -1,5 +1,6 @@
 #include "code/src/logic/dungeon/dungeongamelogic.h"
 
+#include "code/src/dungeonvisual.h"
 #include "code/src/events/gameevents.h"
 #include "code/src/layout/dungeonlayout.h"
 #include "code/src/logic/humaninputcomponent.h"
@@ -41,6 +42,13 @@ bool isKeyRelease(const irr::SEvent& event)
     return event.EventType == irr::EET_KEY_INPUT_EVENT && !event.KeyInput.PressedDown;
 }
 } // namespace
+
+DungeonGameLogic::ViewHandle DungeonGameLogic::createDungeonVisual()
+{
+    auto visual = std::make_shared<DungeonVisual>();
+    visual->init();
+    return {visual, visual};
+}
 
 DungeonGameLogic::DungeonGameLogic(ViewFactory createView, IScriptRunner& scripts)
     : m_createView(std::move(createView)), m_scripts(scripts), m_triggers(scripts)
@@ -185,6 +193,8 @@ void DungeonGameLogic::setSystemState(SystemState state)
 
 bool DungeonGameLogic::OnEvent(const irr::SEvent& event)
 {
+    if (g_gameBase->m_editorMode == 1)
+        return m_view->passEventToEditor(event);
     switch (m_systemState)
     {
     case SystemState::Start:

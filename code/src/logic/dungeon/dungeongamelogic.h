@@ -40,9 +40,12 @@ public:
         std::shared_ptr<IEventListener> listener;
     };
     using ViewFactory = std::function<ViewHandle()>;
+    //! The game's dungeon view, set up.
+    static ViewHandle createDungeonVisual();
 
     //! The runner is not owned and outlives the logic.
-    explicit DungeonGameLogic(ViewFactory createView, IScriptRunner& scripts = deviceScriptRunner());
+    explicit DungeonGameLogic(ViewFactory createView = createDungeonVisual,
+                              IScriptRunner& scripts = deviceScriptRunner());
     ~DungeonGameLogic() override;
     DungeonGameLogic(const DungeonGameLogic&) = delete;
     DungeonGameLogic& operator=(const DungeonGameLogic&) = delete;

@@ -21,6 +21,8 @@ struct MapCoord
 
 //! The centre of the cell on the floor: (10 x, 0, 10 z).
 irr::core::vector3df cellCentre(const MapCoord& cell);
+//! The centre of the cell at the cell's own height: (10 x, y, 10 z).
+irr::core::vector3df cellPosition(const MapCoord& cell);
 
 //! Map coordinate (x, y) to the world position of its cell's centre:
 //! (10 x, 0, 5000 - 10 y). Any pair of integers converts without overflow.

@@ -95,6 +95,18 @@ TEST_F(DungeonLogicStateTest, CancelDuringAScriptedSceneStaysInTheGame)
     EXPECT_EQ(m_view->inputEvents, 2);
 }
 
+TEST_F(DungeonLogicStateTest, TheWorldEditorTakesAllInputWhileItIsOn)
+{
+    enterGame();
+    g_gameBase->m_editorMode = 1;
+    EXPECT_TRUE(tap(irr::KEY_ESCAPE));
+    EXPECT_EQ(m_logic->getSystemState(), SystemState::Game);
+    EXPECT_EQ(m_view->editorEvents, 2);
+    EXPECT_EQ(m_view->inputEvents, 0);
+    m_logic->render();
+    EXPECT_EQ(m_view->draws, 1);
+}
+
 TEST_F(DungeonLogicStateTest, RenderDrawsTheViewInTheGameAndInTheMenu)
 {
     m_logic->render();
@@ -237,6 +249,42 @@ TEST_F(DungeonLogicEventTest, CreateObjectPlacesByNameAndChangesTheWorld)
     send(object(L"Bars", 81));
     send(object(L"SPOON", 82));
     EXPECT_EQ(m_view->placements.size(), placed);
+}
+
+TEST_F(DungeonLogicEventTest, CreateObjectMakesTheNamedFiguresAndPlaceObjectMovesThem)
+{
+    const struct
+    {
+        const wchar_t* name;
+        irr::s32 a;
+        bool sings;
+        vector3df rotation;
+    } cases[] = {
+        {L"ENEMY_1", 0, true, {300.0f, 0.0f, 300.0f}},   {L"ENEMY_2", 0, true, {300.0f, 0.0f, 300.0f}},
+        {L"ENEMY_3", 0, true, {300.0f, 0.0f, 300.0f}},   {L"SISTER", 0, false, {300.0f, 0.0f, 300.0f}},
+        {L"ENEMY_1_2", 3, false, {-1.0f, 0.0f, 0.0f}},   {L"ENEMY_1_2", 1, false, {0.0f, 0.0f, 1.0f}},
+        {L"ENEMY_1_2", 7, false, {0.0f, 0.0f, 0.0f}},
+    };
+    irr::u32 id = 10;
+    for (const auto& c : cases)
+    {
+        send(object(c.name, ++id, c.a));
+        GameActor* actor = world().getActorById(static_cast<irr::s32>(id));
+        ASSERT_NE(actor, nullptr) << id;
+        EXPECT_EQ(actor->getPosition(), vector3df(200.0f, 0.0f, 300.0f)) << id;
+        EXPECT_EQ(actor->getRotation(), c.rotation) << id;
+        EXPECT_EQ(actor->getMusical() != nullptr, c.sings) << id;
+        EXPECT_EQ(actor->getPhysics()->getHeight(), 5) << id;
+    }
+    send(object(L"Enemy_1", 30));
+    EXPECT_EQ(world().getActorById(30), nullptr);
+    EXPECT_TRUE(m_view->placements.empty());
+
+    PlaceObjectEvent place;
+    place.m_cell = MapCoord(4, 1, 5);
+    place.m_actorId = 11;
+    send(place);
+    EXPECT_EQ(world().getActorById(11)->getPosition(), vector3df(40.0f, 1.0f, 50.0f));
 }
 
 TEST_F(DungeonLogicEventTest, PlaceObjectMovesThePlayerAndTellsTheView)

@@ -4,6 +4,7 @@
 #include "code/src/logic/dungeon/dungeongamelogic.h"
 
 #include "code/src/events/gameevents.h"
+#include "code/src/logic/dungeon/actorcatalog.h"
 #include "code/src/logic/dungeon/objectcatalog.h"
 #include "code/src/logic/dungeon/songnotices.h"
 #include "code/src/state/gamebase.h"
@@ -29,12 +30,6 @@ const irr::s32 kUnknownSong = 14;
 irr::s32 gameNow()
 {
     return static_cast<irr::s32>(g_device->getGameClock()->getTotal());
-}
-
-vector3df worldPosition(const MapCoord& cell)
-{
-    return vector3df(10.0f * static_cast<irr::f32>(cell.x), static_cast<irr::f32>(cell.y),
-                     10.0f * static_cast<irr::f32>(cell.z));
 }
 
 bool holdsAllKeys()
@@ -180,7 +175,7 @@ void DungeonGameLogic::onModifyMap(const ModifyMapEvent& event)
 void DungeonGameLogic::onPlaceObject(const PlaceObjectEvent& event)
 {
     GameWorld& world = *g_gameBase->m_world;
-    const vector3df position = worldPosition(event.m_cell);
+    const vector3df position = cellPosition(event.m_cell);
     if (event.m_actorId == 0)
     {
         if (GameActor* player = world.getPlayer())
@@ -199,6 +194,13 @@ void DungeonGameLogic::onPlaceObject(const PlaceObjectEvent& event)
 
 void DungeonGameLogic::onCreateObject(const CreateObjectEvent& event)
 {
+    GameWorld& world = *g_gameBase->m_world;
+    if (std::unique_ptr<GameActor> actor =
+            createNamedActor(event.m_typeName, static_cast<irr::s32>(event.m_objectId), event.m_cell, event.m_a))
+    {
+        world.addActor(std::move(actor));
+        return;
+    }
     const LevelObjectKind* object = findLevelObject(event.m_typeName);
     if (!object)
         return;
@@ -208,9 +210,7 @@ void DungeonGameLogic::onCreateObject(const CreateObjectEvent& event)
     else
         m_view->placeObject(object->kind, event.m_cell, event.m_b, event.facing(), id);
 
-    GameWorld& world = *g_gameBase->m_world;
-    const vector3df ground(10.0f * static_cast<irr::f32>(event.m_cell.x), 0.0f,
-                           10.0f * static_cast<irr::f32>(event.m_cell.z));
+    const vector3df ground = cellCentre(event.m_cell);
     switch (object->change)
     {
     case WorldChange::None:

@@ -142,11 +142,11 @@ TEST_F(DungeonLogicStateTest, SpaceReleasedNearAnItemPicksItUp)
     {
         PieceKind kind;
         const bool* flag;
-        std::size_t notices;
+        Notices notices;
         std::size_t keyEvents;
-    } cases[] = {{PieceKind::Instrument, &g_gameBase->m_hasItem[0], 1, 0},
-                 {PieceKind::Map, &g_gameBase->m_hasMap, 0, 0},
-                 {PieceKind::AltoKey, &g_gameBase->m_hasItem[3], 0, 1}};
+    } cases[] = {{PieceKind::Instrument, &g_gameBase->m_hasItem[0], {{L"Play with g,h,j, k and l", 6000}}, 0},
+                 {PieceKind::Map, &g_gameBase->m_hasMap, {}, 0},
+                 {PieceKind::AltoKey, &g_gameBase->m_hasItem[3], {}, 1}};
     irr::u32 id = 40;
     for (const auto& c : cases)
     {
@@ -161,19 +161,10 @@ TEST_F(DungeonLogicStateTest, SpaceReleasedNearAnItemPicksItUp)
         EXPECT_EQ(m_view->removed.back(), static_cast<irr::s32>(id));
         EXPECT_EQ(world.findItemNear(vector3df(100.0f, 7.0f, 100.0f)), nullptr);
         EXPECT_EQ(m_view->itemInReach, nullptr);
-        EXPECT_EQ(m_view->notices.size(), c.notices);
+        EXPECT_EQ(m_view->notices, c.notices);
         EXPECT_EQ(m_view->received.size(), c.keyEvents);
     }
     EXPECT_EQ(m_view->removed.size(), 3u);
-}
-
-TEST_F(DungeonLogicStateTest, ShortNoticeForTheInstrument)
-{
-    enterGame();
-    g_gameBase->m_world->addItem(vector3df(10.0f, 0.0f, 10.0f), 5, PieceKind::Instrument);
-    m_view->itemInReach = g_gameBase->m_world->findItemNear(vector3df(10.0f, 0.0f, 10.0f));
-    tap(irr::KEY_RETURN);
-    EXPECT_EQ(m_view->notices, (Notices{{L"Play with g,h,j, k and l", 6000}}));
 }
 
 class DungeonLogicEventTest : public logictest::DungeonLogicTest

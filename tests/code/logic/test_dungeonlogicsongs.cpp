@@ -44,19 +44,21 @@ protected:
 
 TEST_F(DungeonLogicSongTest, LearnedSongsAreAnnouncedTriggeredOrNot)
 {
+    // A song heard by a trigger starts no slow-down.
     const struct
     {
         irr::u32 song;
         bool withTrigger;
         Notices notices;
+        irr::s32 effect;
     } cases[] = {
-        {1, false, {{L"Played Prelude Of The Faceless King", 3000}}},
-        {6, true, {{L"Played Mother's Requiem", 7000}}},
-        {7, true, {{L"Played Goddess' Mercy", 4000}}},
-        {7, false, {{L"Played Goddess' Mercy, but noone can hear you here.", 4000}}},
-        {10, true, {{L"Played Minuet Of Growth", 4000}, {L"Played Minuet Of Growth", 4000}}},
-        {8, false, {{L"Played Ode to Sol", 4000}}},
-        {2, false, {}},
+        {1, false, {{L"Played Prelude Of The Faceless King", 3000}}, SongEffect::kNone},
+        {6, true, {{L"Played Mother's Requiem", 7000}}, SongEffect::kNone},
+        {7, true, {{L"Played Goddess' Mercy", 4000}}, SongEffect::kNone},
+        {7, false, {{L"Played Goddess' Mercy, but noone can hear you here.", 4000}}, SongEffect::kNone},
+        {10, true, {{L"Played Minuet Of Growth", 4000}, {L"Played Minuet Of Growth", 4000}}, SongEffect::kGrowth},
+        {8, false, {{L"Played Ode to Sol", 4000}}, SongEffect::kLight},
+        {2, false, {}, SongEffect::kLight},
     };
     irr::u32 triggerId = 100;
     for (const auto& c : cases)
@@ -69,6 +71,7 @@ TEST_F(DungeonLogicSongTest, LearnedSongsAreAnnouncedTriggeredOrNot)
         play(c.song);
         EXPECT_EQ(m_view->notices, c.notices) << c.song;
         EXPECT_EQ(m_scripts.entries.size(), c.withTrigger ? 1u : 0u) << c.song;
+        EXPECT_EQ(m_logic->getSongEffect().getEffect(), c.effect) << c.song;
     }
 }
 
@@ -124,21 +127,12 @@ TEST_F(DungeonLogicSongTest, RequiemWithoutTriggerSlowsTimeUntilItsEnd)
     EXPECT_FALSE(g_gameBase->m_slowDown);
 }
 
-TEST_F(DungeonLogicSongTest, RequiemHeardByATriggerStartsNoSlowDown)
-{
-    learn(6);
-    songTrigger(3, 6);
-    play(6);
-    EXPECT_EQ(m_logic->getSongEffect().getEffect(), SongEffect::kNone);
-}
-
 TEST_F(DungeonLogicSongTest, OdeToSolLiftsTheDarknessAndBringsLight)
 {
     learn(8);
     m_view->darkness = 0.8f;
     play(8);
     EXPECT_EQ(m_view->darkness, 0.0f);
-    EXPECT_EQ(m_logic->getSongEffect().getEffect(), SongEffect::kLight);
     EXPECT_TRUE(played("gamedata/music/licht2.ogg"));
     frame(1000);
     EXPECT_FLOAT_EQ(m_view->lightShift, 0.9f);

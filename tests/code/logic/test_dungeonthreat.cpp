@@ -10,11 +10,6 @@ using Belgarune::ThreatStep;
 
 namespace
 {
-TEST(DungeonThreatTest, StandsAtMapCoordinate260)
-{
-    EXPECT_EQ(DungeonThreat::position(), irr::core::vector3df(2600.0f, 0.0f, 2400.0f));
-}
-
 TEST(DungeonThreatTest, ApproachesANearPlayerThenRetreatsWhenHeEscapes)
 {
     DungeonThreat threat;

@@ -124,16 +124,6 @@ TEST_F(HumanInputTest, KeysWalkStrafeAndTurnTheHero)
     }
 }
 
-TEST_F(HumanInputTest, TurningRunsAtOneHundredTwentyDegreesPerSecond)
-{
-    m_held = {irr::KEY_KEY_A};
-    m_clock.frame = 20;
-    for (int k = 0; k < 50; ++k) // one second
-        frame();
-    const vector3df heading = m_actor->getRotation() - m_actor->getPosition();
-    EXPECT_NEAR(std::atan2(heading.Z, heading.X) * irr::core::RADTODEG, 120.0f, 1e-2f);
-}
-
 TEST_F(HumanInputTest, ToneKeysPlayOnlyWithTheInstrumentWhileEnabled)
 {
     m_held = {irr::KEY_KEY_G, irr::KEY_KEY_K};

@@ -103,8 +103,9 @@ private:
     void onModifyMap(const ModifyMapEvent& event);
     void onPlaceObject(const PlaceObjectEvent& event);
     void onCreateObject(const CreateObjectEvent& event);
-    //! Dying from now; the SEQUENCE line is injected and the death pose kept.
-    void beginDeath();
+    //! Dying from now: the SEQUENCE line, then the script when given; the
+    //! death pose is taken after both.
+    void beginDeath(const wchar_t* script);
     void startSongEffect(irr::s32 effect, irr::s32 durationMs, const char* musicFile);
     void showNotice(const wchar_t* text, irr::u32 durationMs);
 

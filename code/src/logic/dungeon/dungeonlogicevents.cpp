@@ -59,8 +59,7 @@ bool DungeonGameLogic::handleEvent(const std::shared_ptr<IEventData>& event)
     {
         if (platform::sound::ISoundEngine* engine = Talvoren::getSoundEngine())
             engine->play2D("gamedata/music/breaking_wood.wav", false, false, false);
-        beginDeath();
-        m_scripts.insertScript(L"gamedata/scripts/reset.omx");
+        beginDeath(L"gamedata/scripts/reset.omx");
     }
     else if (const auto* heal = as<HealEvent>(event))
     {
@@ -105,11 +104,14 @@ void DungeonGameLogic::onGotSong(irr::u32 songId)
         showNotice(notice->text, notice->durationMs);
 }
 
-void DungeonGameLogic::beginDeath()
+void DungeonGameLogic::beginDeath(const wchar_t* script)
 {
     m_dying = true;
     m_deathTime = gameNow();
     m_scripts.inject(L"setGameState( \"SEQUENCE\");");
+    if (script)
+        m_scripts.insertScript(script);
+    // After the script's first statements, which may move the player.
     m_deathPosition = g_gameBase->m_playerPosition;
     m_deathDirection = g_gameBase->m_playerLookAt;
 }

@@ -63,7 +63,7 @@ void DungeonGameLogic::update()
     if (m_view->getDarkness() >= 1.0f)
     {
         m_view->addDarkness(-m_view->getDarkness());
-        beginDeath();
+        beginDeath(nullptr);
         playOnce("gamedata/music/sinister-child-laughing-2.wav");
     }
     if (m_songEffect.getEffect() != SongEffect::kLight)

@@ -36,6 +36,20 @@ make_work_tree() {
   cd "$WORK"
 }
 
+# Replaces the work tree's game data by links to the game tree's without the
+# level (no map.png, an empty gamedata/scripts for the test's own scripts), so
+# the dungeon shows only what the test builds.
+without_level() {
+  rm "$WORK/gamedata"
+  mkdir -p "$WORK/gamedata/scripts"
+  for entry in "$GAME_TREE"/gamedata/*; do
+    case "$(basename "$entry")" in
+      scripts|map.png) ;;
+      *) ln -s "$entry" "$WORK/gamedata/$(basename "$entry")" ;;
+    esac
+  done
+}
+
 # A game.ini for tests: a fixed window size (the virtual screen has no desktop size).
 test_ini() {
   printf '[graphics]\n#set to -1 for screen resolution\nresx=%s\nresy=%s\nfullscreen=false\nvsynch=true\naa=0\nfov=60\nbright=3\n\n[game]\ndebug=false\n\n[sound]\nvolume=100\n' "${1:-800}" "${2:-600}"

@@ -4,12 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 make_work_tree "$(test_ini 800 600)"
-# The game data with a scripts folder of the test's own.
-rm "$WORK/gamedata"
-mkdir -p "$WORK/gamedata/scripts"
-for entry in "$GAME_TREE"/gamedata/*; do
-  [ "$(basename "$entry")" = scripts ] || ln -s "$entry" "$WORK/gamedata/$(basename "$entry")"
-done
+without_level
 # A corridor along x on map row 100 (world z 4000); the hero at its west end
 # looks east; a trigger waits 60 units east of him.
 {

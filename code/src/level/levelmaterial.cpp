@@ -1,5 +1,6 @@
 #include "code/src/level/levelmaterial.h"
 
+#include "code/src/view/gametexture.h"
 #include "platform/pathresolver.h"
 #include "talvoren/shadermanager.h"
 
@@ -20,7 +21,7 @@ std::string objectPath(const char* file)
 
 irr::video::ITexture* levelTexture(irr::scene::ISceneNode* node, const char* file)
 {
-    return node->getSceneManager()->getVideoDriver()->getTexture(objectPath(file).c_str());
+    return loadGameTexture(node->getSceneManager()->getVideoDriver(), (std::string("gamedata/objects/") + file).c_str());
 }
 } // namespace
 

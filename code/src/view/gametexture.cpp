@@ -4,12 +4,42 @@
 
 #include <IVideoDriver.h>
 
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace Belgarune
 {
+namespace
+{
+bool isJpegName(std::string path)
+{
+    std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return std::tolower(c); });
+    const auto endsWith = [&path](const std::string& tail) {
+        return path.size() >= tail.size() && path.compare(path.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    return endsWith(".jpg") || endsWith(".jpeg");
+}
+
+//! A JPEG file without its end-of-image marker was cut short; the image
+//! loader reads past the end of such a file.
+bool isCutShortJpeg(const std::string& path)
+{
+    if (!isJpegName(path))
+        return false;
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return file.is_open() && bytes.find("\xFF\xD9") == std::string::npos;
+}
+} // namespace
+
 irr::video::ITexture* loadGameTexture(irr::video::IVideoDriver* driver, const char* file)
 {
-    return file ? driver->getTexture(platform::resolvePath(std::string(file)).c_str()) : nullptr;
+    if (!file)
+        return nullptr;
+    const std::string path = platform::resolvePath(std::string(file));
+    return isCutShortJpeg(path) ? nullptr : driver->getTexture(path.c_str());
 }
 } // namespace Belgarune

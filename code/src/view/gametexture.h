@@ -13,7 +13,8 @@ class IVideoDriver;
 namespace Belgarune
 {
 //! The driver's texture of that file (relative to the game tree, any spelling
-//! the path helper resolves); null for a null file or one that cannot be read.
+//! the path helper resolves); null for a null file, one that cannot be read, or
+//! a JPEG file cut short.
 //! The driver owns the texture.
 irr::video::ITexture* loadGameTexture(irr::video::IVideoDriver* driver, const char* file);
 } // namespace Belgarune

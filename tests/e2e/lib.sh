@@ -26,7 +26,7 @@ wait_until() {
 # for a tree without game.ini.
 make_work_tree() {
   WORK="$(mktemp -d)"
-  trap 'rm -rf "$WORK"' EXIT
+  trap 'stop_left_game; rm -rf "$WORK"' EXIT
   for entry in "$GAME_TREE"/*; do
     name="$(basename "$entry")"
     case "$name" in logs|game.ini) ;; *) ln -s "$entry" "$WORK/$name" ;; esac
@@ -53,6 +53,16 @@ without_level() {
 # A game.ini for tests: a fixed window size (the virtual screen has no desktop size).
 test_ini() {
   printf '[graphics]\n#set to -1 for screen resolution\nresx=%s\nresy=%s\nfullscreen=false\nvsynch=true\naa=0\nfov=60\nbright=3\n\n[game]\ndebug=false\n\n[sound]\nvolume=100\n' "${1:-800}" "${2:-600}"
+}
+
+# Ends a game that a failed test left running, so that later tests never
+# find its window.
+stop_left_game() {
+  if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+    kill "$GAME_PID" 2>/dev/null || true
+    sleep 1
+    kill -9 "$GAME_PID" 2>/dev/null || true
+  fi
 }
 
 # Starts the game in the background; sets GAME_PID.

@@ -77,11 +77,6 @@ bool hasImage(const Talvoren::PictureSceneNode* picture)
     return size.Width > 0 && size.Height > 0;
 }
 
-irr::gui::CGUITTFont* gameFont()
-{
-    return g_gameBase->m_font ? g_gameBase->m_font->getFont() : nullptr;
-}
-
 irr::core::rect<irr::s32> wholeScreen(const irr::core::dimension2du& screen)
 {
     return irr::core::rect<irr::s32>(0, 0, screen.Width, screen.Height);
@@ -281,7 +276,7 @@ void MenueLogic::draw()
     irr::video::IVideoDriver* driver = g_device->getVideoDriver();
     const irr::core::dimension2du screen = g_device->getScreenSize();
     driver->draw2DRectangle(irr::video::SColor(100, 0, 0, 0), wholeScreen(screen));
-    if (!gameFont())
+    if (!currentGameFont())
         return;
 
     const irr::s32 panelWidth = static_cast<irr::s32>(screen.Width * 0.25);
@@ -298,7 +293,7 @@ void MenueLogic::draw()
 
 void MenueLogic::drawRows(irr::f32 entrySlide)
 {
-    irr::gui::CGUITTFont* font = gameFont();
+    irr::gui::CGUITTFont* font = currentGameFont();
     const irr::core::dimension2du screen = g_device->getScreenSize();
     const irr::s32 lineHeight = static_cast<irr::s32>(font->getDimension(L"A").Height * 1.25);
     const irr::core::position2di lowerRight(screen.Width, screen.Height);
@@ -325,7 +320,7 @@ void MenueLogic::drawNotice()
 {
     const irr::core::dimension2du screen = g_device->getScreenSize();
     const irr::core::rect<irr::s32> area(static_cast<irr::s32>(screen.Width * 0.25), 0, screen.Width, screen.Height);
-    gameFont()->draw(kRestartNotice, area, kSelectedColour, true, true);
+    currentGameFont()->draw(kRestartNotice, area, kSelectedColour, true, true);
 }
 
 void MenueLogic::drawPictures()

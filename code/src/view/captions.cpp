@@ -9,11 +9,6 @@ namespace Belgarune
 {
 namespace
 {
-irr::gui::CGUITTFont* gameFont()
-{
-    return g_device && g_gameBase->m_font ? g_gameBase->m_font->getFont() : nullptr;
-}
-
 irr::u32 alphaByte(irr::f32 alpha)
 {
     return static_cast<irr::u32>(alpha * 255.0f);
@@ -33,7 +28,7 @@ irr::s32 captionTop(const irr::core::dimension2du& screen)
 
 void drawCaption(const irr::core::stringw& text, irr::f32 alpha)
 {
-    irr::gui::CGUITTFont* font = gameFont();
+    irr::gui::CGUITTFont* font = currentGameFont();
     if (!font)
         return;
     const irr::core::dimension2du screen = g_device->getScreenSize();
@@ -44,7 +39,7 @@ void drawCaption(const irr::core::stringw& text, irr::f32 alpha)
 
 void drawCreditLine(const irr::core::stringw& title, const irr::core::stringw& name, irr::f32 alpha)
 {
-    irr::gui::CGUITTFont* font = gameFont();
+    irr::gui::CGUITTFont* font = currentGameFont();
     if (!font)
         return;
     const irr::core::dimension2du screen = g_device->getScreenSize();

@@ -1,5 +1,6 @@
 #include "code/src/view/gamefont.h"
 
+#include "code/src/state/gamebase.h"
 #include "gui/cguittfont.h"
 #include "platform/pathresolver.h"
 #include "talvoren/ombeldevice.h"
@@ -19,6 +20,11 @@ GameFont::~GameFont()
 {
     if (m_font)
         m_font->drop();
+}
+
+irr::gui::CGUITTFont* currentGameFont()
+{
+    return g_device && g_gameBase->m_font ? g_gameBase->m_font->getFont() : nullptr;
 }
 
 irr::u32 GameFont::getFontSize(irr::u32 screenWidth)

@@ -33,4 +33,7 @@ public:
 private:
     irr::gui::CGUITTFont* m_font;
 };
+
+//! The font of the game state's holder; null without a device, a holder or a font.
+irr::gui::CGUITTFont* currentGameFont();
 } // namespace Belgarune

@@ -1,7 +1,7 @@
 #include "code/src/menu/gamestartlogic.h"
 
 #include "code/src/events/stateevents.h"
-#include "platform/pathresolver.h"
+#include "code/src/view/gametexture.h"
 #include "talvoren/ieventmanager.h"
 #include "talvoren/ombeldevice.h"
 
@@ -60,7 +60,7 @@ void GameStartLogic::showLogos(irr::u32 index, irr::u32 t, irr::u32 from, irr::u
     if (alpha < 0)
         return;
     irr::video::IVideoDriver* driver = g_device->getVideoDriver();
-    irr::video::ITexture* logo = driver->getTexture(platform::resolvePath(kLogoFiles[index]).c_str());
+    irr::video::ITexture* logo = loadGameTexture(driver, kLogoFiles[index]);
     if (!logo)
         return;
     const irr::core::dimension2du size = logo->getOriginalSize();

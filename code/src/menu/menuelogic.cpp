@@ -5,8 +5,8 @@
 #include "code/src/menu/menuoptions.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
+#include "code/src/view/gametexture.h"
 #include "gui/cguittfont.h"
-#include "platform/pathresolver.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/ieventmanager.h"
 #include "talvoren/ombeldevice.h"
@@ -54,7 +54,7 @@ void playMenuSound(const wchar_t* file)
 Talvoren::PictureSceneNode* makePicture(const char* file)
 {
     auto* picture = new Talvoren::PictureSceneNode(nullptr, g_device->getSceneManager(), -1);
-    irr::video::ITexture* texture = g_device->getVideoDriver()->getTexture(platform::resolvePath(file).c_str());
+    irr::video::ITexture* texture = loadGameTexture(g_device->getVideoDriver(), file);
     if (texture)
     {
         const irr::core::dimension2du size = texture->getOriginalSize();

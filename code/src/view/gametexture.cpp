@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -40,6 +41,14 @@ irr::video::ITexture* loadGameTexture(irr::video::IVideoDriver* driver, const ch
     if (!file)
         return nullptr;
     const std::string path = platform::resolvePath(std::string(file));
+    // The driver files its textures by full path; one already loaded was checked then.
+    std::error_code error;
+    const std::filesystem::path fullPath = std::filesystem::weakly_canonical(path, error);
+    if (!error)
+    {
+        if (irr::video::ITexture* loaded = driver->findTexture(fullPath.c_str()))
+            return loaded;
+    }
     return isCutShortJpeg(path) ? nullptr : driver->getTexture(path.c_str());
 }
 } // namespace Belgarune

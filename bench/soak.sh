@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Soak: SOAK_MINUTES (default 30) of scripted play of the release build under
-# a virtual X server: walking and turning, tones and songs, deaths by the hub's
-# mask and on the dark floor, the menu in and out, options changed, the
+# a virtual X server: walking and turning, tones and songs, deaths under the
+# crusher and on the dark floor, the menu in and out, options changed, the
 # console. Resident memory is sampled every minute. Fails when memory grows
 # after the first five minutes by more than SOAK_TOLERANCE_KB (default 8 MB:
 # allocator pools and sound buffers settle in steps of a few MB), when the game
@@ -39,10 +39,10 @@ play_tones_and_songs() {
   xdotool key --delay 300 j h l k # the lullaby
   sleep 2
 }
-# The hub's mask catches the player; the dark corridor's floor takes him.
+# The crusher catches the player; the dark corridor's floor takes him.
 die_twice() {
-  run_script_lines "placeCharacter(0, (253, 247))"
-  sleep 12
+  run_script_lines "placeCharacter(0, (260, 259))"
+  sleep 8
   run_script_lines "heal()" "placeCharacter(0, (312, 250))"
   sleep 14
   run_script_lines "heal()" "placeCharacter(0, (251, 247))"

@@ -1,6 +1,6 @@
 #pragma once
 // Test helper: a sound engine that records its plays and hands out sounds the
-// test controls, with a journal of what was released.
+// test controls, optionally with a journal of what was released.
 
 #include "platform/sound/isound.h"
 #include "platform/sound/isoundengine.h"
@@ -23,7 +23,7 @@ using Journal = std::vector<std::string>;
 class FakeSound : public ISound
 {
 public:
-    explicit FakeSound(Journal& journal) : m_journal(journal) {}
+    explicit FakeSound(Journal* journal = nullptr) : m_journal(journal) {}
 
     void setIsPaused(bool isPaused) override { paused = isPaused; }
     bool getIsPaused() const override { return paused; }
@@ -31,18 +31,32 @@ public:
     bool isFinished() override { return stopped; }
     void setVolume(float value) override { volume = value; }
     float getVolume() const override { return volume; }
-    void setPosition(const SoundVector&) override {}
-    void setMinDistance(float) override {}
-    bool setPlayPosition(unsigned int) override { return true; }
+    void setPosition(const SoundVector& value) override { position = value; }
+    void setMinDistance(float distance) override { minDistance = distance; }
+    bool setPlayPosition(unsigned int positionMs) override
+    {
+        rewinds += positionMs == 0 ? 1 : 0;
+        return true;
+    }
     ISoundEffectControl* getSoundEffectControl() override { return nullptr; }
 
+    std::string file;
+    bool is3D = false;
+    bool looped = false;
     bool paused = false;
     bool stopped = false;
     float volume = 1.0f;
+    float minDistance = 1.0f;
+    SoundVector position;
+    int rewinds = 0;
 
 private:
-    ~FakeSound() override { m_journal.push_back("sound released"); }
-    Journal& m_journal;
+    ~FakeSound() override
+    {
+        if (m_journal)
+            m_journal->push_back("sound released");
+    }
+    Journal* m_journal;
 };
 
 //! Records every play; hands out FakeSounds and keeps one reference to each
@@ -59,24 +73,20 @@ public:
         bool effects;
     };
 
-    explicit FakeSoundEngine(Journal& journal) : m_journal(journal) {}
+    FakeSoundEngine() = default;
+    explicit FakeSoundEngine(Journal& journal) : m_journal(&journal) {}
 
     ISound* play2D(const char* fileName, bool looped, bool startPaused, bool track, StreamMode,
                    bool enableSoundEffects) override
     {
         plays.push_back({fileName, looped, startPaused, track, enableSoundEffects});
-        if (unplayable.count(fileName))
-            return nullptr;
-        auto* sound = new FakeSound(m_journal);
-        sound->paused = startPaused;
-        sounds.emplace_back(sound);
-        // An untracked sound gives its caller no handle.
-        if (!track)
-            return nullptr;
-        sound->grab();
-        return sound;
+        return make(fileName, SoundVector(), false, looped, startPaused, track);
     }
-    ISound* play3D(const char*, const SoundVector&, bool, bool, bool, StreamMode, bool) override { return nullptr; }
+    ISound* play3D(const char* fileName, const SoundVector& position, bool looped, bool startPaused, bool track,
+                   StreamMode, bool) override
+    {
+        return make(fileName, position, true, looped, startPaused, track);
+    }
     void stopAllSounds() override {}
     void setSoundVolume(float value) override { volume = value; }
     float getSoundVolume() const override { return volume; }
@@ -85,9 +95,11 @@ public:
     //! Whether only the engine's own reference is left.
     bool onlyEngineHolds(std::size_t index) const { return sounds.at(index)->getReferenceCount() == 1; }
 
-    //! Files play2D answers with null.
+    //! Files the engine answers with null.
     std::set<std::string> unplayable{"missing.wav"};
+    //! The 2D plays, in order.
     std::vector<Play> plays;
+    //! Every sound started, tracked or not, in order.
     std::vector<SoundRef<FakeSound>> sounds;
     float volume = 1.0f;
 
@@ -95,8 +107,29 @@ private:
     ~FakeSoundEngine() override
     {
         sounds.clear();
-        m_journal.push_back("engine released");
+        if (m_journal)
+            m_journal->push_back("engine released");
     }
-    Journal& m_journal;
+
+    FakeSound* make(const char* fileName, const SoundVector& position, bool is3D, bool looped, bool paused,
+                    bool track)
+    {
+        if (unplayable.count(fileName))
+            return nullptr;
+        auto* sound = new FakeSound(m_journal);
+        sound->file = fileName;
+        sound->is3D = is3D;
+        sound->looped = looped;
+        sound->paused = paused;
+        sound->position = position;
+        sounds.emplace_back(sound);
+        // An untracked sound gives its caller no handle.
+        if (!track)
+            return nullptr;
+        sound->grab();
+        return sound;
+    }
+
+    Journal* m_journal = nullptr;
 };
 } // namespace testsupport

@@ -7,7 +7,7 @@
 #include "code/src/world/standardphysicscomponent.h"
 #include "code/src/world/visualcomponent.h"
 #include "tests/code/logic/eventrecorder.h"
-#include "tests/code/logic/fakesoundengine.h"
+#include "tests/support/fakesoundengine.h"
 #include "tests/code/logic/manualclock.h"
 #include "tests/code/logic/songfiles.h"
 #include "tests/support/quietnulldevice.h"
@@ -121,7 +121,7 @@ protected:
 
     testsupport::TempWorkDir m_dir;
     logictest::ManualClock m_clock;
-    platform::sound::SoundRef<logictest::FakeSoundEngine> m_engine{new logictest::FakeSoundEngine};
+    platform::sound::SoundRef<testsupport::FakeSoundEngine> m_engine{new testsupport::FakeSoundEngine};
     EnemyInputComponent* m_input = nullptr;
     ToneRecorder* m_voice = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "code/src/world/standardphysicscomponent.h"
 #include "code/src/world/visualcomponent.h"
 #include "tests/code/logic/eventrecorder.h"
-#include "tests/code/logic/fakesoundengine.h"
+#include "tests/support/fakesoundengine.h"
 #include "tests/code/logic/manualclock.h"
 #include "tests/code/logic/songfiles.h"
 #include "tests/support/recordingview.h"
@@ -16,7 +16,7 @@
 
 using namespace Belgarune;
 using irr::core::vector3df;
-using logictest::FakeSound;
+using testsupport::FakeSound;
 
 namespace
 {
@@ -24,7 +24,7 @@ class MusicalComponentTest : public ::testing::Test
 {
 protected:
     MusicalComponentTest()
-        : m_engine(new logictest::FakeSoundEngine),
+        : m_engine(new testsupport::FakeSoundEngine),
           m_actor(0, nullptr, std::make_unique<StandardPhysicsComponent>(7), nullptr, nullptr)
     {
         logictest::loadSongBook(logictest::kSongs);
@@ -52,7 +52,7 @@ protected:
 
     testsupport::TempWorkDir m_dir;
     logictest::ManualClock m_clock;
-    platform::sound::SoundRef<logictest::FakeSoundEngine> m_engine;
+    platform::sound::SoundRef<testsupport::FakeSoundEngine> m_engine;
     testsupport::RecordingView m_view;
     GameActor m_actor;
 };
@@ -169,7 +169,7 @@ TEST_F(MusicalComponentTest, TonesOutsideZeroToFourAreIgnored)
 TEST_F(MusicalComponentTest, WithoutSoundsEverythingButTheSoundWorks)
 {
     logictest::EventRecorder events;
-    m_engine->refused = {"sounds/A.wav"};
+    m_engine->unplayable = {"sounds/A.wav"};
     const auto partly = make();
     EXPECT_EQ(m_engine->sounds.size(), 4u);
     PlayerMusicalComponent silent(1, 1.0f, nullptr, m_clock);

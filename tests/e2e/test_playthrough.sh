@@ -208,15 +208,18 @@ hold 5.5 w
 sing_for_script "the stone door" g j l g j l
 shot 16-door
 sleep 10
-# The dark corridor, along its north side: tones hold the grey floor's
-# darkness back; the dark floor is crossed in two runs with a rest in the
-# niche between them.
-walk_singing 17 w q
+# The dark corridor: tones hold the grey floor's darkness back; the first
+# dark run, along the corridor's north side, ends in the niche, where the
+# darkness recedes; then down to the south side, whose wall row the darkness
+# is read from, and east to the king's room.
+xdotool keydown w
+sleep 1.2 # through the doorway before leaning on the corridor's north wall
+walk_singing 16 q
+release w
 shot 17-niche
 sleep 6
-hold 4.5 w e
-walk_singing 8 w q
-walk_singing_until_script "the king's room" 30 w
+hold 4 e
+walk_singing_until_script "the king's room" 45 w
 shot 18-king
 # No heart was lost on the way.
 hearts_at_start="$(heart_pixels 03-shell)"
@@ -226,8 +229,12 @@ hearts_at_start="$(heart_pixels 03-shell)"
 sleep 22
 # Her song with all three keys: the finale, whose end() closes the game.
 sing_for_script "the finale" k h g h k
-sleep 6
+sleep 7
 shot 19-finale
+# The finale's light fills the screen before the game closes.
+bright_pixels="$(convert "$ARTIFACTS/playthrough-19-finale.png" -crop 600x300+100+100 +repage -colorspace Gray \
+  -threshold 95% -format "%[fx:round(mean*w*h)]" info:)"
+[ "$bright_pixels" -gt 150000 ] || fail "the finale's white light never came ($bright_pixels bright pixels)"
 wait_for_exit 30
 [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS: $(cat "$WORK/stderr.txt")"
 echo "PASS: played through in $(( $(date +%s) - begin )) s"

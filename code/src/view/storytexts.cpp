@@ -3,6 +3,7 @@
 #include "code/src/state/gamebase.h"
 #include "code/src/view/textfieldnode.h"
 #include "code/src/view/wallpoint.h"
+#include "code/src/world/item.h"
 
 #include <ICameraSceneNode.h>
 #include <ISceneManager.h>
@@ -22,7 +23,6 @@ struct StoryText
 };
 
 const irr::f32 kTextHeight = 7.5f;
-const irr::u32 kViolinKey = 1;
 
 const StoryText kStoryTexts[] = {
     {L"she wished she could turn him back\nbut his madness dwelled and grew", {350, 246}, {349, 246},
@@ -61,7 +61,7 @@ irr::core::array<TextFieldNode*> buildStoryTexts(irr::scene::ISceneManager* scen
 
 void lightStoryTexts(const irr::core::array<TextFieldNode*>& texts, irr::u32 tone)
 {
-    if (!g_gameBase->m_hasItem[kViolinKey] || !g_gameBase->m_camera)
+    if (!g_gameBase->m_hasItem[itemSlot(Item::ViolinKey)] || !g_gameBase->m_camera)
         return;
     const irr::core::vector3df listener = g_gameBase->m_camera->getPosition();
     for (irr::u32 i = 0; i < texts.size(); ++i)

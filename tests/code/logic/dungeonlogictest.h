@@ -37,6 +37,7 @@ protected:
                 return Belgarune::DungeonGameLogic::ViewHandle{m_view, m_view};
             },
             m_scripts);
+        writeGameData();
         m_logic->init();
         for (const HashedString* type : Belgarune::DungeonGameLogic::handledEventTypes())
             events.addListener(m_logic, *type);
@@ -49,6 +50,8 @@ protected:
         MenuDeviceTest::TearDown();
     }
 
+    //! Writes the files the set-up reads into the working directory (none by default).
+    virtual void writeGameData() {}
     //! Through the splash and the menu into the game, as Escape in the menu does.
     void enterGame() { send(Belgarune::SetSystemStateEvent(Belgarune::SystemState::Game)); }
     void send(const IEventData& event) { m_device->getEventManager()->trigger(event); }

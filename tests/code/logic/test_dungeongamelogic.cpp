@@ -1,9 +1,13 @@
 // The dungeon logic: set-up, states, input and console lines, and its answers to the game's events.
 
 #include "code/src/logic/dungeon/dungeongamelogic.h"
+#include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/menu/menuelogic.h"
 #include "code/src/world/gameitem.h"
 #include "code/src/world/physicscomponent.h"
+#include "platform/textfile.h"
+#include "talvoren/consolelogic.h"
+#include "talvoren/consolemessagelist.h"
 #include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "tests/code/logic/dungeonlogictest.h"
 
@@ -51,6 +55,49 @@ TEST_F(DungeonLogicSetUpTest, TheViewHandlesEffectsKeysAndShakesAndIsLetGoOnRele
     EXPECT_EQ(m_view->received.size(), 3u);
     EXPECT_EQ(m_view.use_count(), 1);
     EXPECT_EQ(m_logic->getMenu(), nullptr);
+}
+
+std::string consoleText()
+{
+    std::string text;
+    for (const auto& message : g_device->getConsole()->getMessageList().getMessages())
+        text += platform::toUtf8(message.text.c_str()) + "\n";
+    return text;
+}
+
+//! The set-up with a patrol graph of three points, two links and a link to an unknown point.
+class DungeonLogicPatrolGraphTest : public logictest::DungeonLogicTest
+{
+protected:
+    void writeGameData() override
+    {
+        testsupport::writeFile("gamedata/nodes.txt", "[points]\n1,10,490\n2,20,490\n3,20,480\n"
+                                                     "[connections]\n1,2\n2,3\n3,9\n");
+    }
+};
+
+TEST_F(DungeonLogicPatrolGraphTest, LoadsThePatrolGraphFromNodesTxt)
+{
+    EXPECT_EQ(consoleText().find("patrol"), std::string::npos);
+    const auto& nodes = g_gameBase->m_world->getNodeGraph().getNodes();
+    ASSERT_EQ(nodes.size(), 3u);
+    size_t links = 0;
+    for (const auto& node : nodes)
+        links += node->m_neighbours.size();
+    EXPECT_EQ(links, 4u);
+}
+
+class DungeonLogicWithoutPatrolGraphTest : public logictest::DungeonLogicTest
+{
+};
+
+TEST_F(DungeonLogicWithoutPatrolGraphTest, AMissingGraphIsLoggedOnceAndLeavesTheGraphEmpty)
+{
+    const std::string errors = consoleText();
+    const std::string message = "Could not read the patrol paths of gamedata/nodes.txt";
+    ASSERT_NE(errors.find(message), std::string::npos) << errors;
+    EXPECT_EQ(errors.find(message, errors.find(message) + 1), std::string::npos) << errors;
+    EXPECT_TRUE(g_gameBase->m_world->getNodeGraph().getNodes().empty());
 }
 
 class DungeonLogicStateTest : public logictest::DungeonLogicTest

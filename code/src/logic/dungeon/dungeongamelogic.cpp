@@ -4,6 +4,7 @@
 #include "code/src/events/gameevents.h"
 #include "code/src/layout/dungeonlayout.h"
 #include "code/src/logic/humaninputcomponent.h"
+#include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/logic/keypredicates.h"
 #include "code/src/logic/songs/playermusicalcomponent.h"
 #include "code/src/logic/songs/songbook.h"
@@ -103,6 +104,9 @@ void DungeonGameLogic::init()
     GameWorld& world = *g_gameBase->m_world;
     // The layout reader logs a map it cannot read and refreshes the map view.
     readDungeonLayout(*g_device->getVideoDriver(), kMapPath, world, *m_view);
+    // Read once: a second load would add every node again. Without it the masks stand still.
+    if (!world.getNodeGraph().load())
+        Talvoren::logError(L"Could not read the patrol paths of %p", NodeGraph::kDefaultPath);
 
     auto player = std::make_unique<GameActor>(0, std::make_unique<HumanInputComponent>(),
                                               std::make_unique<StandardPhysicsComponent>(kPlayerHeight), nullptr,

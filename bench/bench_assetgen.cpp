@@ -37,8 +37,9 @@ BENCHMARK(maskMesh)->Unit(benchmark::kMicrosecond);
 
 void levelMusic(benchmark::State& state)
 {
+    const assetgen::SongSource songs(BELGARUNE_SONGS);
     for (auto _ : state)
-        benchmark::DoNotOptimize(assetgen::render(assetgen::levelFlute()));
+        benchmark::DoNotOptimize(assetgen::render(assetgen::levelFlute(songs)));
 }
 BENCHMARK(levelMusic)->Unit(benchmark::kMillisecond)->Iterations(2);
 
@@ -48,7 +49,7 @@ void wholePack(benchmark::State& state)
     for (auto _ : state)
     {
         std::ostringstream log;
-        if (assetgen::generateAssets(target.string(), BELGARUNE_LAYOUT, log) != 0)
+        if (assetgen::generateAssets(target.string(), BELGARUNE_LAYOUT, BELGARUNE_SONGS, log) != 0)
             state.SkipWithError("generation failed");
     }
     std::filesystem::remove_all(target);

@@ -11,12 +11,13 @@
 namespace
 {
 const std::string kLayout = std::string(BELGARUNE_DATA_DIR) + "/layout/map.txt";
+const std::string kSongs = std::string(BELGARUNE_DATA_DIR) + "/gamedata/songs.txt";
 
 TEST(AssetGenerator, RegeneratesTheGameTreeByteForByte)
 {
     testsupport::TempWorkDir work;
     std::ostringstream log;
-    ASSERT_EQ(assetgen::generateAssets(work.path() + "/out", kLayout, log), 0) << log.str();
+    ASSERT_EQ(assetgen::generateAssets(work.path() + "/out", kLayout, kSongs, log), 0) << log.str();
     for (const assetgen::AssetEntry& entry : assetgen::assetTable())
     {
         const std::string fresh = testsupport::readFile(work.path() + "/out/" + entry.path);
@@ -31,7 +32,7 @@ TEST(AssetGenerator, ReportsAnUnwritableTarget)
     testsupport::TempWorkDir work;
     testsupport::writeFile(work.path() + "/blocked", "a file where the tree's folder should be");
     std::ostringstream log;
-    EXPECT_GT(assetgen::generateAssets(work.path() + "/blocked", kLayout, log), 0);
+    EXPECT_GT(assetgen::generateAssets(work.path() + "/blocked", kLayout, kSongs, log), 0);
     EXPECT_NE(log.str().find("could not write"), std::string::npos);
 }
 } // namespace

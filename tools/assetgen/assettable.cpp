@@ -11,7 +11,6 @@
 #include "tools/assetgen/music.h"
 #include "tools/assetgen/paneltextures.h"
 #include "tools/assetgen/propmeshes.h"
-#include "tools/assetgen/songmelodies.h"
 #include "tools/assetgen/soundeffects.h"
 #include "tools/assetgen/stonetextures.h"
 #include "tools/assetgen/titlepictures.h"
@@ -19,6 +18,7 @@
 #include "tools/assetgen/tones.h"
 #include "tools/assetgen/xfilewriter.h"
 
+#include "code/src/menu/songpictures.h"
 #include "platform/textfile.h"
 
 #include <memory>
@@ -26,8 +26,9 @@
 
 namespace assetgen
 {
-AssetContext::AssetContext(const std::string& outputRoot, const std::string& layout, std::ostream& errors)
-    : root(outputRoot), layoutFile(layout), log(errors), mono(fontfiles::kMono), serif(fontfiles::kSerifBold), script(fontfiles::kScript)
+AssetContext::AssetContext(const std::string& outputRoot, const std::string& layout, const std::string& songsFile,
+                           std::ostream& errors)
+    : root(outputRoot), layoutFile(layout), songs(songsFile), log(errors), mono(fontfiles::kMono), serif(fontfiles::kSerifBold), script(fontfiles::kScript)
 {
 }
 
@@ -37,6 +38,8 @@ const std::string kObjects = "gamedata/objects/";
 const std::string kGui = "gamedata/gui/";
 const std::string kMusic = "gamedata/music/";
 const std::string kSounds = "sounds/";
+//! The first song, shown wherever a picture carries a melody of its own.
+constexpr int kPrelude = 1;
 
 using CanvasRecipe = std::function<Canvas(AssetContext&)>;
 
@@ -95,11 +98,11 @@ AssetEntry wav(const std::string& path, std::function<Sound()> recipe, AssetFami
     return {path, family, [recipe](AssetContext&, const std::string& target) { return writeWav(recipe(), target); }};
 }
 
-AssetEntry ogg(const std::string& path, std::function<Piece()> piece)
+AssetEntry ogg(const std::string& path, std::function<Piece(const SongSource&)> piece)
 {
     constexpr float kVorbisQuality = 0.4f;
-    return {kMusic + path, AssetFamily::Music, [piece](AssetContext&, const std::string& target) {
-                return writeOggVorbis(render(piece()), target, kVorbisQuality);
+    return {kMusic + path, AssetFamily::Music, [piece](AssetContext& context, const std::string& target) {
+                return writeOggVorbis(render(piece(context.songs)), target, kVorbisQuality);
             }};
 }
 
@@ -169,34 +172,55 @@ void addFonts(std::vector<AssetEntry>& table)
                             AssetFamily::Font));
 }
 
+//! The name written on the card of a learned song.
+const char* songName(irr::u32 songId)
+{
+    switch (songId)
+    {
+    case 3:
+        return "Song of the Lost Key";
+    case 6:
+        return "Mother's Requiem";
+    case 7:
+        return "Goddess' Mercy";
+    case 8:
+        return "Ode to Sol";
+    case 10:
+        return "Minuet of Growth";
+    default:
+        return "? ? ?";
+    }
+}
+
+//! The menu's card of a learned song, its notes as songs.txt writes them; fails for a song it lacks.
+AssetEntry songCard(const Belgarune::SongPicture& card)
+{
+    const irr::u32 songId = card.songId;
+    return {card.file, AssetFamily::Image, [songId](AssetContext& context, const std::string& target) {
+                const std::vector<int> tones = context.songs.melody(static_cast<int>(songId));
+                if (tones.empty())
+                {
+                    context.log << "assetgen: songs.txt has no notes for song " << songId << "\n";
+                    return false;
+                }
+                return context.images.write(songPlate(context.script, songName(songId), tones), target,
+                                            PixelFormat::Opaque);
+            }};
+}
+
 void addTitlePictures(std::vector<AssetEntry>& table)
 {
     table.push_back(withAlpha("talvoren/logo.png", [](const AssetContext& c) { return engineLogo(c.serif); }));
-    table.push_back(opaque("gamedata/tq_logo.png", [](const AssetContext& c) { return gameSplash(c.script); }));
+    table.push_back(opaque("gamedata/tq_logo.png",
+                           [](const AssetContext& c) { return gameSplash(c.script, c.songs.melody(kPrelude)); }));
     table.push_back(opaque("gamedata/irr_logo.png",
                            [](const AssetContext& c) { return engineSplash(c.serif, c.mono); }));
     table.push_back(opaque("gamedata/klang_logo.png",
                            [](const AssetContext& c) { return soundSplash(c.serif, c.mono); }));
     table.push_back(withAlpha(kGui + "QVTitle.png", [](const AssetContext& c) { return titleLettering(c.script); }));
     table.push_back(opaque("gamedata/QVStrichMenu.png", [](const AssetContext&) { return menuOrnament(41); }));
-    struct SongPlate
-    {
-        const char* file;
-        const char* name;
-        std::vector<int> tones;
-    };
-    const SongPlate songs[] = {
-        {"song1.png", "Song of the Lost Key", melodies::kLostKey},
-        {"song2.png", "Mother's Requiem", melodies::kRequiem},
-        {"song3.png", "Goddess' Mercy", melodies::kMercy},
-        {"song4.png", "Ode to Sol", melodies::kOde},
-        {"song5.png", "Minuet of Growth", melodies::kGrowth},
-        {"song6.png", "? ? ?", melodies::kNameless},
-    };
-    for (const SongPlate& song : songs)
-        table.push_back(opaque(kGui + song.file, [song](const AssetContext& c) {
-            return songPlate(c.script, song.name, song.tones);
-        }));
+    for (const Belgarune::SongPicture& card : Belgarune::kSongPictures)
+        table.push_back(songCard(card));
 }
 
 void addGuiPictures(std::vector<AssetEntry>& table)
@@ -290,8 +314,12 @@ void addBarsAndDoors(std::vector<AssetEntry>& table)
 
 void addPanels(std::vector<AssetEntry>& table)
 {
+    // The staff banner hangs in the hub before the bars: it shows the Prelude that lifts them.
     auto bannerRecipe = [](std::uint32_t seed, Colour cloth, BannerEmblem emblem) {
-        return [=](const AssetContext&) { return banner({seed, cloth, rgb(200, 160, 60), emblem}); };
+        return [=](const AssetContext& c) {
+            const std::vector<int> melody = emblem == BannerEmblem::Staff ? c.songs.melody(kPrelude) : std::vector<int>();
+            return banner({seed, cloth, rgb(200, 160, 60), emblem, melody});
+        };
     };
     table.push_back(withAlpha(kObjects + "QVBannerClear.png", bannerRecipe(70, rgb(70, 60, 55), BannerEmblem::None)));
     const std::pair<const char*, BannerEmblem> banners[3] = {

@@ -3,6 +3,7 @@
 
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/imagewriter.h"
+#include "tools/assetgen/songsource.h"
 #include "tools/assetgen/textrenderer.h"
 
 #include <functional>
@@ -17,10 +18,12 @@ namespace assetgen
 //! the fonts, the canvases several files are made from, and where to explain a failure.
 struct AssetContext
 {
-    AssetContext(const std::string& outputRoot, const std::string& layoutFile, std::ostream& log);
+    AssetContext(const std::string& outputRoot, const std::string& layoutFile, const std::string& songsFile,
+                 std::ostream& log);
 
     std::string root;
     std::string layoutFile; //!< the dungeon's text layout (map.png)
+    SongSource songs;       //!< the game's songs.txt (song cards, quoted melodies)
     std::ostream& log;
     ImageWriter images;
     TextRenderer mono;   //!< console font and small labels

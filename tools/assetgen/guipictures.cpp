@@ -151,7 +151,7 @@ Canvas menuOrnament(std::uint32_t seed)
         return c.withAlpha(1);
     });
     for (int knot = 0; knot < 16; ++knot)
-        canvas.disc(64, 32.0f + knot * 64, 9, toneColour(knot % kToneCount), 1.5f);
+        canvas.disc(64, 32.0f + knot * 64, 9, rgb(200, 160, 60), 1.5f);
     return canvas;
 }
 

@@ -1,5 +1,5 @@
 // Asset generator: writes every mesh, picture, font image, sound and music file
-// of the game into a game tree. Usage: assetgen <game tree> <layout file> | assetgen --list
+// of the game into a game tree. Usage: assetgen <game tree> <layout file> <songs file> | assetgen --list
 #include "tools/assetgen/assettable.h"
 #include "tools/assetgen/generator.h"
 
@@ -15,10 +15,10 @@ int main(int argc, char** argv)
             std::cout << entry.path << "\n";
         return 0;
     }
-    if (argc != 3)
+    if (argc != 4)
     {
-        std::cerr << "usage: assetgen <game tree folder> <layout file> | assetgen --list\n";
+        std::cerr << "usage: assetgen <game tree folder> <layout file> <songs file> | assetgen --list\n";
         return 2;
     }
-    return assetgen::generateAssets(argument, argv[2], std::cerr) == 0 ? 0 : 1;
+    return assetgen::generateAssets(argument, argv[2], argv[3], std::cerr) == 0 ? 0 : 1;
 }

@@ -1,6 +1,5 @@
 #include "tools/assetgen/music.h"
 
-#include "tools/assetgen/songmelodies.h"
 #include "tools/assetgen/tonecolours.h"
 
 #include <cmath>
@@ -45,9 +44,10 @@ Sound trackVoice(const Track& track, const MusicNote& n, float secondsPerBeat, i
     return channels == 2 ? panned(voice, track.pan) : voice;
 }
 
-using melodies::kGrowth;
-using melodies::kOde;
-using melodies::kRequiem;
+// The songs the music quotes, by their ids in songs.txt.
+constexpr int kRequiem = 6;
+constexpr int kOde = 8;
+constexpr int kGrowth = 10;
 // A motif of our own, heard between the songs.
 const std::vector<int> kWander = {0, 2, 1, 3, 2, 0, 1, 0};
 } // namespace
@@ -97,21 +97,21 @@ Sound render(const Piece& piece)
     return mix;
 }
 
-Piece levelFlute()
+Piece levelFlute(const SongSource& songs)
 {
     Piece piece{60, 64, 1, true, 3.0f, 0.45f, 147, {}};
     Track flute{kFlute, kBreath, 0, 1, {}};
     addMotif(flute, 0, 1, kWander, 0, 0.95f);
-    addMotif(flute, 10, 1.5f, kRequiem, 0);
-    addMotif(flute, 24, 1, kGrowth, 0);
+    addMotif(flute, 10, 1.5f, songs.melody(kRequiem), 0);
+    addMotif(flute, 24, 1, songs.melody(kGrowth), 0);
     addMotif(flute, 34, 1, kWander, 4);
-    addMotif(flute, 44, 1.5f, kOde, 0);
+    addMotif(flute, 44, 1.5f, songs.melody(kOde), 0);
     addMotif(flute, 56, 1, {2, 1, 0}, 0, 1.5f);
     piece.tracks.push_back(flute);
     return piece;
 }
 
-Piece titleIntro()
+Piece titleIntro(const SongSource& songs)
 {
     Piece piece{70, 18, 2, false, 3.0f, 0.4f, 0, {}};
     Track arpeggio{kPluck, kPlucked, -0.3f, 0.8f, {}};
@@ -122,12 +122,12 @@ Piece titleIntro()
     addChord(pad, 8, 4, {-3, 1, 3});
     addChord(pad, 12, 4, {-4, 0, 2, 4});
     Track bells{kBell, kPlucked, 0, 0.6f, {}};
-    addMotif(bells, 12, 0.75f, kOde, 4);
+    addMotif(bells, 12, 0.75f, songs.melody(kOde), 4);
     piece.tracks = {arpeggio, pad, bells};
     return piece;
 }
 
-Piece titleLoop()
+Piece titleLoop(const SongSource& songs)
 {
     Piece piece{90, 48, 2, true, 3.0f, 0.4f, 0, {}};
     Track pad{kPad, kSwell, 0.2f, 0.6f, {}};
@@ -136,8 +136,8 @@ Piece titleLoop()
         addChord(pad, bar * 12.0f, 11.5f, chords[bar]);
     Track melody{kFlute, kBreath, -0.25f, 1, {}};
     addMotif(melody, 2, 1.5f, kWander, 4);
-    addMotif(melody, 16, 1, kGrowth, 4);
-    addMotif(melody, 26, 1.5f, kRequiem, 4);
+    addMotif(melody, 16, 1, songs.melody(kGrowth), 4);
+    addMotif(melody, 26, 1.5f, songs.melody(kRequiem), 4);
     addMotif(melody, 40, 1, {6, 5, 4, 3}, 0, 1.4f);
     Track bass{kPluck, kPlucked, 0, 0.5f, {}};
     for (int beat = 0; beat < 48; beat += 3)
@@ -146,12 +146,12 @@ Piece titleLoop()
     return piece;
 }
 
-Piece growthMinuet()
+Piece growthMinuet(const SongSource& songs)
 {
     Piece piece{120, 20, 2, false, 1.5f, 0.3f, 0, {}};
     Track pluck{kPluck, kPlucked, -0.2f, 1, {}};
-    addMotif(pluck, 0, 1, kGrowth, 0);
-    addMotif(pluck, 7, 1, kGrowth, 2);
+    addMotif(pluck, 0, 1, songs.melody(kGrowth), 0);
+    addMotif(pluck, 7, 1, songs.melody(kGrowth), 2);
     addMotif(pluck, 14, 0.5f, {4, 5, 6, 7, 8}, 0, 1.6f);
     Track pad{kPad, kSwell, 0.3f, 0.6f, {}};
     addChord(pad, 0, 9, {-4, 0, 2});
@@ -160,23 +160,23 @@ Piece growthMinuet()
     return piece;
 }
 
-Piece solOde()
+Piece solOde(const SongSource& songs)
 {
     Piece piece{100, 13, 2, false, 2.0f, 0.35f, 0, {}};
     Track bells{kBell, kPlucked, 0.2f, 0.9f, {}};
-    addMotif(bells, 0, 0.75f, kOde, 4);
+    addMotif(bells, 0, 0.75f, songs.melody(kOde), 4);
     addMotif(bells, 6, 0.5f, {4, 5, 6, 7, 8, 9, 10, 11, 12}, 0);
     Track flute{kFlute, kBreath, -0.2f, 0.8f, {}};
-    addMotif(flute, 0, 1.5f, kOde, 0, 1.0f);
+    addMotif(flute, 0, 1.5f, songs.melody(kOde), 0, 1.0f);
     piece.tracks = {bells, flute};
     return piece;
 }
 
-Piece slowedRequiem()
+Piece slowedRequiem(const SongSource& songs)
 {
     Piece piece{40, 12, 2, false, 4.0f, 0.55f, 0, {}};
     Track voice{kPad, kSwell, 0, 1, {}};
-    addMotif(voice, 0, 1.4f, kRequiem, -4, 1.1f);
+    addMotif(voice, 0, 1.4f, songs.melody(kRequiem), -4, 1.1f);
     Track bells{kBell, kPlucked, 0.4f, 0.5f, {}};
     addMotif(bells, 0.5f, 2.8f, {4, 2, 0, 1}, 0);
     piece.tracks = {voice, bells};

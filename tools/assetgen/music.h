@@ -1,6 +1,7 @@
 #pragma once
 // A tiny sequencer over the tone voices, and the game's music pieces.
 
+#include "tools/assetgen/songsource.h"
 #include "tools/assetgen/sound.h"
 #include "tools/assetgen/synth.h"
 
@@ -42,11 +43,11 @@ struct Piece
 float degreeFrequency(int degree);
 Sound render(const Piece& piece);
 
-//! The music files of the game.
-Piece levelFlute();      //!< 64 s loop, mono, heard at the hub
-Piece titleIntro();      //!< about 14 s
-Piece titleLoop();       //!< 32 s loop
-Piece growthMinuet();    //!< 10 s effect music
-Piece solOde();          //!< 8 s effect music
-Piece slowedRequiem();   //!< 18 s effect music
+//! The music files of the game; the songs they quote come from `songs`.
+Piece levelFlute(const SongSource& songs);      //!< 64 s loop, mono, heard at the hub
+Piece titleIntro(const SongSource& songs);      //!< about 14 s
+Piece titleLoop(const SongSource& songs);       //!< 32 s loop
+Piece growthMinuet(const SongSource& songs);    //!< 10 s effect music
+Piece solOde(const SongSource& songs);          //!< 8 s effect music
+Piece slowedRequiem(const SongSource& songs);   //!< 18 s effect music
 } // namespace assetgen

@@ -14,21 +14,30 @@ namespace assetgen
 {
 namespace
 {
-void drawEmblem(Canvas& canvas, BannerEmblem emblem, const Colour& trim)
+void drawEmblem(Canvas& canvas, const BannerStyle& style)
 {
-    switch (emblem)
+    const Colour& trim = style.trim;
+    switch (style.emblem)
     {
     case BannerEmblem::None:
         break;
     case BannerEmblem::ToneDiscs:
+        // A ring, so that the colours read as the instrument's tones and not as a melody.
         for (int tone = 0; tone < kToneCount; ++tone)
-            canvas.disc(128, 48.0f + tone * 30, 11, toneColour(tone), 1.5f);
+        {
+            const float angle = 2 * kPi * tone / kToneCount;
+            canvas.disc(128 + 36 * std::sin(angle), 110 - 36 * std::cos(angle), 11, toneColour(tone), 1.5f);
+        }
         break;
     case BannerEmblem::Staff:
         for (int line = 0; line < 5; ++line)
             canvas.line(70, 70.0f + line * 14, 186, 70.0f + line * 14, 2, trim);
-        for (int note = 0; note < 4; ++note)
-            canvas.disc(88.0f + note * 26, 126.0f - note * 14, 7, toneColour(note + 1), 1.2f);
+        for (size_t note = 0; note < style.melody.size(); ++note)
+        {
+            const float spacing = 104.0f / static_cast<float>(style.melody.size());
+            const int tone = style.melody[note];
+            canvas.disc(76 + spacing * (note + 0.5f), 126.0f - tone * 14, 7, toneColour(tone), 1.2f);
+        }
         break;
     case BannerEmblem::Eye:
         for (float t = 0; t < 1; t += 0.005f)
@@ -103,7 +112,7 @@ Canvas banner(const BannerStyle& style)
         const bool border = u < 0.22f || u > 0.78f || v > tail - 0.04f;
         return (border ? style.trim : style.cloth * folds).withAlpha(1);
     });
-    drawEmblem(canvas, style.emblem, style.trim);
+    drawEmblem(canvas, style);
     return canvas;
 }
 

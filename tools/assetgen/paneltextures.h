@@ -4,6 +4,7 @@
 #include "tools/assetgen/canvas.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace assetgen
 {
@@ -12,8 +13,8 @@ class TextRenderer;
 enum class BannerEmblem
 {
     None,
-    ToneDiscs, //!< the five tone colours in a row
-    Staff,     //!< five lines with a rising melody
+    ToneDiscs, //!< the five tone colours in a ring
+    Staff,     //!< five lines with the style's melody in tone colours
     Eye,       //!< an open eye (the masks' gaze)
     Sun,       //!< a rayed sun
 };
@@ -24,6 +25,7 @@ struct BannerStyle
     Colour cloth = rgb(110, 20, 30);
     Colour trim = rgb(200, 160, 60);
     BannerEmblem emblem = BannerEmblem::None;
+    std::vector<int> melody; //!< tones 0..4 on the staff emblem; a real song, never a made-up run
 };
 //! Hanging cloth with a swallow-tailed lower edge; transparent around it.
 Canvas banner(const BannerStyle& style);

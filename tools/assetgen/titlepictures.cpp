@@ -134,7 +134,7 @@ Canvas titleLettering(const TextRenderer& script)
     return glowingLettering(script, "Belgarune", 150, 1024, 256, 180);
 }
 
-Canvas gameSplash(const TextRenderer& script)
+Canvas gameSplash(const TextRenderer& script, const std::vector<int>& melody)
 {
     Canvas canvas = splashGround();
     // A staff of five lines waving across the mark, fading at its ends.
@@ -147,9 +147,11 @@ Canvas gameSplash(const TextRenderer& script)
             const float fade = 1 - smoothstep(0.6f, 1.0f, std::fabs(x + 1 - 256) / 216);
             canvas.line(x, staffY(x, line), x + 2, staffY(x + 2, line), 1.2f, kInk.withAlpha(0.4f * fade));
         }
-    for (int tone = 0; tone < kToneCount; ++tone)
+    const float spacing = 340.0f / static_cast<float>(std::max<size_t>(melody.size(), 1));
+    for (size_t note = 0; note < melody.size(); ++note)
     {
-        const float x = 120 + tone * 68.0f, y = staffY(x, 4 - tone);
+        const int tone = melody[note];
+        const float x = 86 + spacing * (note + 0.5f), y = staffY(x, 4 - tone);
         canvas.disc(x, y, 8, rgb(20, 16, 26), 1.2f);
         canvas.disc(x, y, 6.5f, toneColour(tone), 1.2f);
         canvas.disc(x - 2, y - 2, 2, mix(toneColour(tone), Colour{1, 1, 1, 1}, 0.6f), 1.5f);

@@ -3,6 +3,8 @@
 
 #include "tools/assetgen/canvas.h"
 
+#include <vector>
+
 namespace assetgen
 {
 class TextRenderer;
@@ -17,8 +19,8 @@ Canvas titleLettering(const TextRenderer& script);
 // Splash marks: 512 x 256, opaque, on a dark violet ground that fades to black at the edges
 // (they are drawn without their alpha on a black screen).
 
-//! The game's title in its script face over a staff ribbon carrying the five tones.
-Canvas gameSplash(const TextRenderer& script);
+//! The game's title in its script face over a staff ribbon carrying a song's tones 0..4.
+Canvas gameSplash(const TextRenderer& script, const std::vector<int>& melody);
 //! The engine's emblem beside its name.
 Canvas engineSplash(const TextRenderer& nameFont, const TextRenderer& captionFont);
 //! A sounding wave in a badge beside the names of the sound libraries.

@@ -2,6 +2,7 @@
 // own presses and never midway through another, and the masks' loop completes none.
 
 #include "code/src/logic/songs/sheetplayer.h"
+#include "code/src/logic/songs/sheetpresses.h"
 #include "code/src/logic/songs/songbook.h"
 #include "code/src/logic/songs/songrecognizer.h"
 #include "code/src/state/gamebase.h"
@@ -42,21 +43,6 @@ protected:
     logictest::ManualClock m_clock;
 };
 
-//! The player's presses for a sheet: the highest note of every step that has one.
-std::vector<int> pressesOf(const MusicSheet& sheet)
-{
-    std::vector<int> presses;
-    for (std::size_t step = 0; step < sheet.m_tracks[0].size(); ++step)
-        for (int track = 4; track >= 0; --track)
-            if (step < sheet.m_tracks[static_cast<std::size_t>(track)].size() &&
-                sheet.m_tracks[static_cast<std::size_t>(track)][step])
-            {
-                presses.push_back(track);
-                break;
-            }
-    return presses;
-}
-
 TEST_F(ShippedSongsTest, EverySongCompletesOnItsLastPressOnly)
 {
     const std::vector<const MusicSheet*> sheets = playableSheets();
@@ -65,7 +51,7 @@ TEST_F(ShippedSongsTest, EverySongCompletesOnItsLastPressOnly)
     {
         EXPECT_TRUE(sheet->m_id >= 0 && sheet->m_id < 15) << "song " << sheet->m_id;
         EXPECT_TRUE(sheet->m_ignoreSpeed) << "song " << sheet->m_id << " can never be completed";
-        const std::vector<int> presses = pressesOf(*sheet);
+        const std::vector<int> presses = Belgarune::sheetPresses(*sheet);
         Belgarune::SongRecognizer recognizer(m_clock);
         std::vector<irr::s32> heard;
         for (const int tone : presses)

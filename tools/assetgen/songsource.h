@@ -1,0 +1,25 @@
+#pragma once
+// The game's songs as the generator draws and quotes them: read from songs.txt by the game's own reader.
+
+#include "code/src/logic/songs/songbook.h"
+
+#include <string>
+#include <vector>
+
+namespace assetgen
+{
+class SongSource
+{
+public:
+    //! Reads the song table at `songsFile`; loaded() tells whether it could be read.
+    explicit SongSource(const std::string& songsFile);
+
+    bool loaded() const { return m_loaded; }
+    //! The tones 0..4 a player presses to play the song; empty for a song the table lacks.
+    std::vector<int> melody(int songId) const;
+
+private:
+    Belgarune::SongBook m_book;
+    bool m_loaded;
+};
+} // namespace assetgen

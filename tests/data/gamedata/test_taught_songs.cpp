@@ -1,0 +1,177 @@
+// Every song a trigger waits for is taught on screen before the player reaches
+// it: a scene plays its notes while the hero holds the shell (so the note sheet
+// shows them), or a notice names its notes.
+
+#include "code/src/logic/songs/sheetpresses.h"
+#include "code/src/logic/songs/songbook.h"
+#include "tests/data/scriptcalls.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+using datatest::ScriptCall;
+
+//! The scripts in the order the level leads the player through them.
+const std::vector<std::string> kRoute = {"intro.omx", "bars.omx",  "mother.omx", "vaultdoor.omx",
+                                         "vault.omx", "queen.omx", "heal.omx",   "bridge.omx",
+                                         "sister.omx", "door.omx", "king.omx",   "finale.omx"};
+
+//! The tone keys' letters, tone 0 first.
+const std::wstring kToneLetters = L"GHJKL";
+
+//! The tones a text names as single capital key letters, in order ("G, H and J" names 0, 1, 2).
+std::vector<int> namedTones(const std::wstring& text)
+{
+    std::vector<int> tones;
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        const std::size_t tone = kToneLetters.find(text[i]);
+        const bool alone = (i == 0 || !std::iswalpha(text[i - 1])) &&
+                           (i + 1 == text.size() || !std::iswalpha(text[i + 1]));
+        if (tone != std::wstring::npos && alone)
+            tones.push_back(static_cast<int>(tone));
+    }
+    return tones;
+}
+
+//! What a script shows of songs: the runs of tones it plays while the hero holds the
+//! shell, and the tones its notices name.
+struct ScriptTeaching
+{
+    std::vector<std::vector<int>> shownRuns;
+    std::vector<std::vector<int>> namedRuns;
+};
+
+//! Reads a script; `holdsShell` says whether the hero holds the shell when it starts
+//! and is updated by its addItem("INST").
+ScriptTeaching teachingOf(const std::vector<ScriptCall>& calls, bool& holdsShell)
+{
+    ScriptTeaching teaching;
+    std::vector<int> run;
+    auto endRun = [&] {
+        if (!run.empty() && holdsShell)
+            teaching.shownRuns.push_back(run);
+        run.clear();
+    };
+    for (const ScriptCall& call : calls)
+    {
+        if (call.command == L"playTone")
+        {
+            run.push_back(static_cast<int>(call.numbers.at(0)));
+            continue;
+        }
+        endRun();
+        if (call.command == L"addItem" && call.firstText() == L"INST")
+            holdsShell = true;
+        if (call.command == L"addNotice")
+            teaching.namedRuns.push_back(namedTones(call.firstText()));
+    }
+    endRun();
+    return teaching;
+}
+
+bool contains(const std::vector<std::vector<int>>& runs, const std::vector<int>& melody)
+{
+    return std::find(runs.begin(), runs.end(), melody) != runs.end();
+}
+
+class TaughtSongsTest : public testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_songs.loadSongs(datatest::gameFile("gamedata/songs.txt"))); }
+
+    std::vector<int> melody(irr::s32 song) const
+    {
+        const Belgarune::MusicSheet* sheet = m_songs.getSheet(song);
+        return sheet ? Belgarune::sheetPresses(*sheet) : std::vector<int>();
+    }
+
+    Belgarune::SongBook m_songs;
+};
+
+//! The songs the triggers wait for, by the script each trigger runs.
+std::map<std::string, std::set<irr::s32>> songsAwaitedByScript()
+{
+    std::map<irr::s32, std::string> scriptOfTrigger;
+    std::vector<std::pair<irr::s32, irr::s32>> songConditions;
+    for (const std::string& name : datatest::shippedScriptNames())
+        for (const ScriptCall& call : datatest::readScriptCalls(name))
+        {
+            if (call.command == L"createScriptTrigger")
+            {
+                const std::wstring& path = call.firstText();
+                scriptOfTrigger[static_cast<irr::s32>(call.numbers.at(0))] =
+                    std::string(path.begin() + static_cast<std::ptrdiff_t>(path.rfind(L'/') + 1), path.end());
+            }
+            if (call.command == L"addTriggerCondition" && call.firstText() == L"PLAY_MUSIC")
+                songConditions.push_back(
+                    {static_cast<irr::s32>(call.numbers.at(0)), static_cast<irr::s32>(call.numbers.at(1))});
+        }
+    std::map<std::string, std::set<irr::s32>> awaited;
+    for (const auto& [trigger, song] : songConditions)
+        awaited[scriptOfTrigger[trigger]].insert(song);
+    return awaited;
+}
+
+TEST_F(TaughtSongsTest, EveryAwaitedSongIsShownOrNamedBeforeItsPlace)
+{
+    const std::map<std::string, std::set<irr::s32>> awaited = songsAwaitedByScript();
+    ASSERT_GE(awaited.size(), 5u);
+    std::map<std::string, ScriptTeaching> teachingByScript;
+    bool holdsShell = false;
+    for (const std::string& name : kRoute)
+    {
+        teachingByScript[name] = teachingOf(datatest::readScriptCalls(name), holdsShell);
+        // Past a place that waits for a song, the hero has played on the shell.
+        holdsShell = holdsShell || awaited.count(name) > 0;
+    }
+
+    for (const auto& [script, songs] : awaited)
+    {
+        const auto place = std::find(kRoute.begin(), kRoute.end(), script);
+        ASSERT_NE(place, kRoute.end()) << script << " waits for a song but is not on the route";
+        for (const irr::s32 song : songs)
+        {
+            const std::vector<int> notes = melody(song);
+            ASSERT_FALSE(notes.empty()) << "song " << song;
+            bool taught = false;
+            for (auto earlier = kRoute.begin(); earlier != place && !taught; ++earlier)
+            {
+                const ScriptTeaching& teaching = teachingByScript[*earlier];
+                taught = contains(teaching.shownRuns, notes) || contains(teaching.namedRuns, notes);
+            }
+            EXPECT_TRUE(taught) << script << " waits for song " << song << ", which no earlier scene shows or names";
+        }
+    }
+}
+
+// A notice that names tones names a song, never a run the player could take for one.
+TEST_F(TaughtSongsTest, NoticesNameOnlyRealSongs)
+{
+    std::vector<std::vector<int>> songs;
+    for (irr::s32 id = 0; id < 15; ++id)
+        if (!melody(id).empty())
+            songs.push_back(melody(id));
+    int named = 0;
+    for (const std::string& name : datatest::shippedScriptNames())
+    {
+        bool holdsShell = false;
+        for (const std::vector<int>& run : teachingOf(datatest::readScriptCalls(name), holdsShell).namedRuns)
+        {
+            if (run.size() < 2)
+                continue;
+            ++named;
+            EXPECT_TRUE(contains(songs, run)) << name << " names tones that are no song";
+        }
+    }
+    EXPECT_GE(named, 1);
+}
+} // namespace

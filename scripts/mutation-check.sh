@@ -17,8 +17,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$BUILD" "$ASAN_BUILD" "$LIST"
 fi
 export MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic
-export ASAN_OPTIONS="detect_leaks=1:suppressions=$ROOT/tests/lsan.supp"
-export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp"
+export ASAN_OPTIONS=detect_leaks=1
 cd "$ROOT" || exit 2
 
 # The test folder that owns a source file: tests/<same path>, the game's top

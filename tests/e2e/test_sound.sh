@@ -2,6 +2,7 @@
 # The real binary starts with sound where an audio device opens and goes on
 # without it where none does; what it plays is heard in the recorded mix.
 source "$(dirname "$0")/lib.sh"
+LEVELS="$(cd "$(dirname "$0")" && pwd)/wavlevels.py"
 
 NO_SOUND="Talvoren: The sound engine could not be started; the game runs without sound."
 
@@ -63,7 +64,6 @@ cp output.wav "$ARTIFACTS/sound-mix.wav"
 
 # The recording starts when the device opens, somewhat after the game: that
 # delay is what the wall time lacks in the recording's length.
-LEVELS="$(dirname "$0")/wavlevels.py"
 length=$(python3 "$LEVELS" output.wav length)
 at() { echo "$1 - $started - (($ended - $started) - $length) + $2" | bc -l; }
 read -r title quiet played < <(python3 "$LEVELS" output.wav \

@@ -129,6 +129,7 @@ public:
     irr::scene::IParticleSystemSceneNode* getDust() const { return m_dustParticles; }
     const ShaderMaterials& getMaterials() const { return m_materials; }
     platform::sound::ISound* getMusic() const { return m_music.get(); }
+    const Score* getScore() const { return m_score.get(); }
 
 private:
     void startMusic();

@@ -65,9 +65,10 @@ stop_left_game() {
   fi
 }
 
-# Starts the game in the background; sets GAME_PID.
+# Starts the game in the background; sets GAME_PID. GAME_PRELOAD names
+# libraries loaded into the game only, ahead of any LD_PRELOAD.
 start_game() {
-  ./belgarune >"$WORK/stdout.txt" 2>"$WORK/stderr.txt" &
+  LD_PRELOAD="${GAME_PRELOAD:-} ${LD_PRELOAD:-}" ./belgarune >"$WORK/stdout.txt" 2>"$WORK/stderr.txt" &
   GAME_PID=$!
 }
 

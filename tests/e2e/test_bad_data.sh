@@ -131,7 +131,7 @@ run_case() {
   # game.ini as the game finds it, to compare after the run.
   if [ -e "$dir/game.ini" ]; then cp "$dir/game.ini" "$dir.ini"; fi
 
-  (cd "$dir" && exec ./belgarune >stdout.txt 2>stderr.txt) &
+  (cd "$dir" && LD_PRELOAD="${GAME_PRELOAD:-} ${LD_PRELOAD:-}" exec ./belgarune >stdout.txt 2>stderr.txt) &
   pid=$!
   for tries in $(seq 1 $((START_SECONDS * 5))); do
     find_window

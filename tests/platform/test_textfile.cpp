@@ -36,6 +36,9 @@ TEST(LineReader, LastLineWithoutBreakCountsAndEmptyFileHasNoLines)
     std::vector<std::string> lines;
     ASSERT_TRUE(readLines("a.txt", lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"x", "y"}));
+    writeFile("crlf.txt", "x\r\ny\r"); // a last line cut after its carriage return
+    ASSERT_TRUE(readLines("crlf.txt", lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"x", "y"}));
     ASSERT_TRUE(readLines("empty.txt", lines));
     EXPECT_TRUE(lines.empty());
 }

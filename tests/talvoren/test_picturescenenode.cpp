@@ -14,6 +14,7 @@
 #include <irrlicht.h>
 
 #include <filesystem>
+#include <vector>
 
 using Talvoren::PictureSceneNode;
 using irr::core::rect;
@@ -117,6 +118,33 @@ TEST_F(PictureNodeTest, OnlyAnActiveCameraLetsTheQuadBeDrawn)
     EXPECT_EQ(trianglesOfAFrame(), 0u) << "without a camera nothing is drawn";
     m_device->getSceneManager()->addCameraSceneNode();
     EXPECT_EQ(trianglesOfAFrame(), 2u) << "with one the quad's two triangles are";
+}
+
+namespace
+{
+//! Keeps the render pass each of its draws ran in.
+class PassRecordingPicture : public PictureSceneNode
+{
+public:
+    using PictureSceneNode::PictureSceneNode;
+    void render() override
+    {
+        passes.push_back(SceneManager->getSceneNodeRenderPass());
+        PictureSceneNode::render();
+    }
+    std::vector<irr::scene::E_SCENE_NODE_RENDER_PASS> passes;
+};
+} // namespace
+
+TEST_F(PictureNodeTest, APictureInTheSceneIsDrawnWithTheBlendedEffectsAfterTheSolidScene)
+{
+    irr::scene::ISceneManager* scene = m_device->getSceneManager();
+    scene->addCameraSceneNode();
+    auto* picture = new PassRecordingPicture(scene->getRootSceneNode(), scene, -1);
+    picture->setImage(texture(64, 64), rect<irr::s32>(0, 0, 64, 64), rect<irr::s32>(0, 0, 64, 64));
+    scene->drawAll();
+    EXPECT_EQ(picture->passes, std::vector<irr::scene::E_SCENE_NODE_RENDER_PASS>{irr::scene::ESNRP_TRANSPARENT_EFFECT});
+    picture->drop();
 }
 
 //! Drawing with the OpenGL driver in a 256 x 256 window.

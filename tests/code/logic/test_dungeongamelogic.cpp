@@ -3,6 +3,7 @@
 #include "code/src/logic/dungeon/dungeongamelogic.h"
 #include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/menu/menuelogic.h"
+#include "code/src/view/gamefont.h"
 #include "code/src/world/gameitem.h"
 #include "code/src/world/physicscomponent.h"
 #include "platform/textfile.h"
@@ -128,6 +129,30 @@ TEST_F(DungeonLogicStateTest, SplashMenuGameAndBackWithCancel)
     EXPECT_EQ(m_logic->getMenu()->getPage(), MenueLogic::kMainPage);
     tap(irr::KEY_ESCAPE); // the menu's cancel goes back to the game
     EXPECT_EQ(m_logic->getSystemState(), SystemState::Game);
+}
+
+TEST_F(DungeonLogicStateTest, EachSystemStateSetsWhetherGameplayRuns)
+{
+    const std::pair<SystemState, bool> cases[] = {
+        {SystemState::Game, true}, {SystemState::Start, false}, {SystemState::Game, true},
+        {SystemState::Menue, false}, {SystemState::Start, false}};
+    for (const auto& [state, gameplay] : cases)
+    {
+        send(SetSystemStateEvent(state));
+        EXPECT_EQ(g_gameBase->m_gameplayActive, gameplay) << static_cast<int>(state);
+    }
+}
+
+TEST_F(DungeonLogicStateTest, AResizeRemakesTheFontForTheNewSize)
+{
+    testsupport::writeFile("gamedata/fonts/Bahiana-Regular.ttf",
+                           testsupport::readFile("/usr/share/fonts/opentype/kaushanscript/KaushanScript-Regular.otf"));
+    GameFont font;
+    g_gameBase->m_font = &font;
+    m_logic->onResize();
+    EXPECT_NE(font.getFont(), nullptr);
+    EXPECT_EQ(m_view->resizes, 1);
+    g_gameBase->m_font = nullptr;
 }
 
 TEST_F(DungeonLogicStateTest, CancelDuringAScriptedSceneStaysInTheGame)

@@ -1,9 +1,13 @@
 // The dungeon logic's frame rules: darkness, death and respawn, the threat, area checks.
 
 #include "code/src/logic/dungeon/dungeongamelogic.h"
+#include "code/src/menu/titlemusic.h"
 #include "tests/code/logic/dungeonlogictest.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
 
 using namespace Belgarune;
 using irr::core::vector2d;
@@ -20,6 +24,10 @@ protected:
     {
         DungeonLogicTest::SetUp();
         enterGame();
+    }
+    bool scriptStarted(const std::wstring& line) const
+    {
+        return std::find(m_scripts.entries.begin(), m_scripts.entries.end(), line) != m_scripts.entries.end();
     }
     void floorAt(irr::s32 x, irr::s32 z, FloorCode code) { g_gameBase->m_world->setCell(MapCoord(x, 0, z), code); }
     void addRespawnPoint(irr::s32 x, irr::s32 z, irr::u32 radius)
@@ -181,5 +189,84 @@ TEST_F(DungeonLogicUpdateTest, MothersRequiemLetsThePlayerPassTheThreat)
     frames(60, 16);
     EXPECT_FALSE(m_logic->isDying());
     EXPECT_TRUE(m_logic->getThreat().isApproaching());
+}
+
+//! Ambience sounds by number, and the game times they started at.
+struct AmbienceLog
+{
+    std::vector<irr::s32> times;
+    std::set<int> numbers;
+};
+
+TEST_F(DungeonLogicUpdateTest, AmbienceSoundsAtMostEvery20SecondsAndNeverNumberFive)
+{
+    std::srand(7);
+    AmbienceLog log;
+    const std::string prefix = "gamedata/music/ambience";
+    for (int k = 0; k < 4000; ++k)
+    {
+        const std::size_t before = m_sounds->plays.size();
+        frame(500);
+        for (std::size_t p = before; p < m_sounds->plays.size(); ++p)
+        {
+            const std::string& file = m_sounds->plays[p].fileName;
+            if (file.compare(0, prefix.size(), prefix) != 0)
+                continue;
+            log.times.push_back(now());
+            log.numbers.insert(std::atoi(file.c_str() + prefix.size()));
+        }
+    }
+    EXPECT_EQ(log.numbers, (std::set<int>{1, 2, 3, 4, 6, 7, 8, 9}));
+    ASSERT_GT(log.times.size(), 60u);
+    EXPECT_GT(log.times.front(), 40000);
+    for (std::size_t k = 1; k < log.times.size(); ++k)
+        EXPECT_GT(log.times[k] - log.times[k - 1], 20000) << k;
+
+    // With the clock standing still it never sounds again.
+    const std::size_t plays = m_sounds->plays.size();
+    frames(200, 0);
+    EXPECT_EQ(m_sounds->plays.size(), plays);
+}
+
+TEST_F(DungeonLogicUpdateTest, TheTitleMusicFadesOutAndPausesAfterTheMenu)
+{
+    send(SetSystemStateEvent(SystemState::Menue));
+    send(SetSystemStateEvent(SystemState::Game));
+    testsupport::FakeSound* title = nullptr;
+    for (const auto& sound : m_sounds->sounds)
+        if (sound->file == "gamedata/music/title_start.ogg")
+            title = sound.get();
+    ASSERT_NE(title, nullptr);
+    ASSERT_FALSE(title->paused);
+    const irr::u32 left = m_device->getTimeMs();
+    setTime(left + TitleMusic::kFadeMs / 2);
+    frame(16);
+    EXPECT_NEAR(title->volume, 0.5f, 0.01f);
+    EXPECT_FALSE(title->paused);
+    setTime(left + TitleMusic::kFadeMs + 1);
+    frame(16);
+    EXPECT_TRUE(title->paused);
+}
+
+TEST_F(DungeonLogicUpdateTest, ActorsMoveInTheGameAndBehindTheMenuButNotInTheSplash)
+{
+    const std::pair<SystemState, bool> cases[] = {
+        {SystemState::Game, true}, {SystemState::Menue, true}, {SystemState::Start, false}};
+    for (const auto& [state, moved] : cases)
+    {
+        send(SetSystemStateEvent(state));
+        m_view->poses.clear();
+        frame(16);
+        EXPECT_EQ(!m_view->poses.empty(), moved) << static_cast<int>(state);
+    }
+}
+
+TEST_F(DungeonLogicUpdateTest, TheThreatRestsWhileThePlayerDies)
+{
+    send(DieEvent(0));
+    placePlayer(vector3df(2620.0f, 7.0f, 2400.0f));
+    frames(10, 16);
+    EXPECT_FALSE(m_logic->getThreat().isApproaching());
+    EXPECT_FALSE(scriptStarted(L"file gamedata/scripts/kill1.omx"));
 }
 } // namespace

@@ -214,3 +214,18 @@ TEST_F(SongTest, GameSongsAreRecognisedButTheMasksSongCompletesNone)
     }
     EXPECT_TRUE(events.songs().empty());
 }
+
+TEST_F(SongTest, NotesBeyondTheBottomTracksLengthAreIgnored)
+{
+    // The candidate spans track 0's length and three spare steps: 0..3 here,
+    // so the note of track 4 at step 7 is neither stored nor waited for.
+    loadSongBook("song=11\ningorespeed=1\n-------X\n---X\nX\n-X\n-\nend\n");
+    logictest::ManualClock clock;
+    SongRecognizer recognizer(clock);
+    const ToneStep steps[] = {press(2, 0), press(1, 10), press(3, 20, 11)};
+    for (const ToneStep& step : steps)
+    {
+        clock.game = step.gameMs;
+        EXPECT_EQ(recognizer.addTone(step.tone, step.pressed), step.result) << step.gameMs;
+    }
+}

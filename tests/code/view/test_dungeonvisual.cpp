@@ -10,11 +10,14 @@
 #include "code/src/shaders/shaderenvdarkcallback.h"
 #include "code/src/shaders/shaderlettercallback.h"
 #include "code/src/state/gamebase.h"
+#include "code/src/view/score.h"
 #include "code/src/world/gameitem.h"
 #include "code/src/world/gameworld.h"
 #include "code/src/world/mapcoord.h"
 #include "talvoren/clock.h"
 #include "talvoren/picturescenenode.h"
+#include "talvoren/soundsystem/soundmanager.h"
+#include "tests/support/fakesoundengine.h"
 #include "tests/support/nulldevice.h"
 
 #include <gtest/gtest.h>
@@ -270,4 +273,33 @@ TEST_F(DungeonVisualTest, GlowOfAToneOutsideTheTableIsIgnored)
     m_view->raiseToneGlow(6);
     m_view->lowerToneGlow(1000);
     EXPECT_FLOAT_EQ(m_view->getToneGlow(6), 0.0f);
+}
+
+TEST_F(DungeonVisualTest, EveryTonePlayedGoesOnTheNoteSheetWithOrWithoutTheViolinKey)
+{
+    for (const bool key : {false, true})
+    {
+        g_gameBase->m_hasItem[1] = key;
+        const irr::u32 before = m_view->getScore()->getNotes().size();
+        m_view->notifyTonePlayed(3);
+        ASSERT_EQ(m_view->getScore()->getNotes().size(), before + 1) << key;
+        EXPECT_EQ(m_view->getScore()->getNotes().getLast().tone, 3) << key;
+    }
+}
+
+TEST_F(DungeonVisualTest, TheLevelMusicWaitsPausedUntilTheGameBegins)
+{
+    auto* engine = new testsupport::FakeSoundEngine();
+    m_device->getSoundManager()->m_engine = testsupport::SoundRef<testsupport::ISoundEngine>(engine);
+    m_view.reset();
+    m_view = std::make_unique<DungeonVisual>();
+    m_view->init();
+    ASSERT_NE(m_view->getMusic(), nullptr);
+    ASSERT_EQ(engine->sounds.size(), 1u);
+    const testsupport::FakeSound& music = *engine->sounds.front();
+    EXPECT_EQ(music.file, "gamedata/music/flute.ogg");
+    EXPECT_TRUE(music.looped);
+    EXPECT_TRUE(music.paused);
+    m_view->pauseMusic(false);
+    EXPECT_FALSE(music.paused);
 }

@@ -7,6 +7,7 @@
 #include "code/src/events/viewevents.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
+#include "gui/cguittfont.h"
 #include "code/src/view/tonecolors.h"
 #include "talvoren/clock.h"
 #include "code/src/world/gameworld.h"
@@ -308,4 +309,118 @@ TEST_F(DungeonVisualRenderTest, NoticePromptAndCreditsAreWrittenOverTheScene)
     EXPECT_GT(captionPixels(frames[2]), captionPixels(frames[1])) << "the notice fades in";
     EXPECT_GT(captionPixels(frames[3]), none + 100) << "Pick up with space";
     EXPECT_GT(captionPixels(frames[4]), none + 50) << "the first card's name";
+}
+
+namespace
+{
+//! Nearly grey pixels whose brightness lies within [low, high].
+irr::u32 greyPixels(const Frame& frame, const irr::core::rect<irr::s32>& area, irr::u32 low, irr::u32 high)
+{
+    return frame.count(area, [low, high](const irr::video::SColor& c) {
+        const irr::u32 top = std::max({c.getRed(), c.getGreen(), c.getBlue()});
+        const irr::u32 bottom = std::min({c.getRed(), c.getGreen(), c.getBlue()});
+        return bottom >= low && top <= high && top - bottom < 20;
+    });
+}
+
+//! The game's font for the captions while it lives.
+class CaptionFont
+{
+public:
+    CaptionFont()
+    {
+        m_font.reload();
+        g_gameBase->m_font = &m_font;
+    }
+    ~CaptionFont() { g_gameBase->m_font = nullptr; }
+    irr::u32 lineHeight() const { return m_font.getFont()->getDimension(L"A").Height; }
+
+private:
+    Belgarune::GameFont m_font;
+};
+} // namespace
+
+TEST_F(DungeonVisualRenderTest, ThePickUpPromptFadesInAgainEachTimeAnItemComesInReach)
+{
+    CaptionFont font;
+    const auto addItem = [] {
+        g_gameBase->m_world->addItem(vector3df(2510.0f, 0.0f, 2490.0f), 9, Belgarune::PieceKind::Map);
+    };
+    const std::vector<Frame> frames =
+        run({{"pick_up_none.png", [] {}, afterFrames(1)},
+             {"pick_up_faded_in.png", addItem, gameMsLater(600.0)},
+             {"pick_up_out_of_reach.png", [] { g_gameBase->m_world = std::make_unique<Belgarune::GameWorld>(); },
+              gameMsLater(600.0)},
+             {"pick_up_back_in_reach.png", addItem, afterFrames(0)}});
+    ASSERT_EQ(frames.size(), 4u);
+    const irr::u32 none = captionPixels(frames[0]);
+    EXPECT_GT(captionPixels(frames[1]), none + 100) << "the prompt, faded in";
+    EXPECT_LT(captionPixels(frames[2]), none + 20) << "no prompt without an item";
+    EXPECT_LT(captionPixels(frames[3]), none + 20) << "the prompt starts its fade again";
+}
+
+TEST_F(DungeonVisualRenderTest, TheCreditCardsTitleIsGreyAboveItsWhiteName)
+{
+    CaptionFont font;
+    const std::vector<Frame> frames = run({{"credits_title.png",
+                                            [this] {
+                                                g_gameBase->m_world = std::make_unique<Belgarune::GameWorld>();
+                                                m_view->startOpeningSequence();
+                                            },
+                                            gameMsLater(2500.0)}});
+    ASSERT_EQ(frames.size(), 1u);
+    // The title's line starts at 60 % of the height; the name is centred a line and a quarter below.
+    const irr::s32 top = kHeight * 6 / 10;
+    const irr::s32 line = static_cast<irr::s32>(font.lineHeight());
+    const irr::core::rect<irr::s32> title(0, top, kWidth, top + line * 6 / 10);
+    const irr::core::rect<irr::s32> name(0, top + line, kWidth, top + line * 3 / 2);
+    EXPECT_GT(greyPixels(frames[0], title, 70, 130), 50u) << "the title in grey";
+    EXPECT_LT(greyPixels(frames[0], title, 200, 255), 5u) << "nothing white in the title's line";
+    EXPECT_GT(greyPixels(frames[0], name, 200, 255), 50u) << "the name in white";
+}
+
+TEST_F(DungeonVisualRenderTest, TheWhiteScreenFadeCoversTheBlackOne)
+{
+    const struct
+    {
+        irr::f32 black;
+        irr::f32 white;
+        irr::u32 low;
+        irr::u32 high;
+    } cases[] = {{1.0f, 0.0f, 0, 5}, {0.0f, 1.0f, 250, 255}, {0.5f, 0.5f, 125, 200}};
+    std::vector<Shot> shots;
+    for (const auto& c : cases)
+        shots.push_back({"screen_fades_" + std::to_string(c.black) + "_" + std::to_string(c.white) + ".png",
+                         [c] {
+                             g_gameBase->m_blackScreen = c.black;
+                             g_gameBase->m_whiteScreen = c.white;
+                         },
+                         afterFrames(1)});
+    const std::vector<Frame> frames = run(shots);
+    g_gameBase->m_blackScreen = 0.0f;
+    g_gameBase->m_whiteScreen = 0.0f;
+    ASSERT_EQ(frames.size(), std::size(cases));
+    for (std::size_t k = 0; k < frames.size(); ++k)
+    {
+        const irr::video::SColor mean = meanAround(frames[k], kWidth / 2, kHeight / 2, 100);
+        EXPECT_GE(mean.getGreen(), cases[k].low) << k;
+        EXPECT_LE(mean.getGreen(), cases[k].high) << k;
+    }
+}
+
+TEST_F(DungeonVisualRenderTest, TheNoteSheetOfTheShellLeavesTheDungeonInSight)
+{
+    const std::vector<Frame> frames =
+        run({{"note_sheet_without_shell.png", [] {}, afterFrames(2)},
+             {"note_sheet_shell_in_hand.png",
+              [this] {
+                  g_gameBase->m_hasItem[0] = true;
+                  m_view->notifyTonePlayed(2);
+              },
+              afterFrames(2)}});
+    g_gameBase->m_hasItem[0] = false;
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_LT(changedPixels(frames[0], frames[1]), kWidth * kHeight / 4) << "the sheet covers a part only";
+    const irr::video::SColor floor = meanAround(frames[1], kWidth / 2, kHeight * 3 / 4, 8);
+    EXPECT_GT(floor.getRed() + floor.getGreen() + floor.getBlue(), 60u) << "the lit floor shows through";
 }

@@ -145,3 +145,30 @@ TEST_F(TextFieldNodeTest, ASecondLayoutReplacesTheFirst)
     for (irr::u32 i = 0; i < node->getIndices().size(); ++i)
         EXPECT_LT(node->getIndices()[i], 8u);
 }
+
+namespace
+{
+//! Keeps the render pass each of its draws ran in.
+class PassRecordingField : public TextFieldNode
+{
+public:
+    using TextFieldNode::TextFieldNode;
+    void render() override
+    {
+        passes.push_back(SceneManager->getSceneNodeRenderPass());
+        TextFieldNode::render();
+    }
+    std::vector<irr::scene::E_SCENE_NODE_RENDER_PASS> passes;
+};
+} // namespace
+
+TEST_F(TextFieldNodeTest, LettersAreDrawnWithTheBlendedEffectsAfterTheSolidScene)
+{
+    irr::scene::ISceneManager* scene = m_device->getSceneManager();
+    scene->addCameraSceneNode(nullptr, vector3df(5.0f, 0.0f, -30.0f), vector3df(5.0f, 0.0f, 0.0f));
+    auto* field = new PassRecordingField(scene->getRootSceneNode(), scene, -1);
+    field->buildLetters(L"ab", vector3df(0.0f, 0.0f, 0.0f), vector3df(10.0f, 0.0f, 0.0f));
+    scene->drawAll();
+    EXPECT_EQ(field->passes, std::vector<irr::scene::E_SCENE_NODE_RENDER_PASS>{irr::scene::ESNRP_TRANSPARENT_EFFECT});
+    field->drop();
+}

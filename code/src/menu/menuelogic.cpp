@@ -2,6 +2,7 @@
 
 #include "code/src/events/stateevents.h"
 #include "code/src/logic/keypredicates.h"
+#include "code/src/logic/songs/songtable.h"
 #include "code/src/menu/menuoptions.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
@@ -26,11 +27,6 @@ namespace Belgarune
 {
 namespace
 {
-const char* const kSongFiles[kSongPictureCount] = {"gamedata/gui/song1.png", "gamedata/gui/song2.png",
-                                                   "gamedata/gui/song3.png", "gamedata/gui/song4.png",
-                                                   "gamedata/gui/song5.png", "gamedata/gui/song6.png"};
-//! The learned song each song picture stands for.
-const irr::u32 kSongIds[kSongPictureCount] = {3, 6, 7, 8, 10, 14};
 const wchar_t* const kMainRows[] = {L"Continue", L"New game", L"Options", L"End"};
 const irr::s32 kMainRowCount = 4;
 const wchar_t* const kRestartNotice = L"You need to restart the game for these changes to take effect!";
@@ -90,7 +86,7 @@ MenueLogic::MenueLogic()
     m_strip = makePicture("gamedata/QVStrichMenu.png");
     m_title = makePicture("gamedata/gui/QVTitle.png");
     for (irr::u32 i = 0; i < kSongPictureCount; ++i)
-        m_songPictures[i] = makePicture(kSongFiles[i]);
+        m_songPictures[i] = makePicture(songCard(i)->menuPicture);
     if (Talvoren::ShaderManager* shaders = g_device->getShaderManager())
         shaders->setShader(m_title, "pic", 0, false);
     onResize();
@@ -327,7 +323,7 @@ void MenueLogic::drawPictures()
 {
     for (irr::u32 i = 0; i < kSongPictureCount; ++i)
     {
-        if (g_gameBase->m_learnedSongs[kSongIds[i]])
+        if (isSongLearned(static_cast<irr::s32>(songCard(i)->id)))
             m_songPictures[i]->render();
     }
     m_strip->render();

@@ -114,10 +114,11 @@ void DungeonGameLogic::onSongPlayed(const SongPlayedEvent& event)
 
     if (!isSongLearned(songId))
         return;
-    const SongNotice notice = song->tellsStory ? unknownSongNotice(m_unknownSongCount++) : song->playedNotice(fired > 0);
+    const bool heard = fired > 0;
+    const SongNotice notice = song->tellsStory ? unknownSongNotice(m_unknownSongCount++) : song->playedNotice(heard);
     if (notice.text)
         showNotice(notice.text, notice.durationMs);
-    if (song->effect.start == EffectStart::WhenLearned || (song->effect.start == EffectStart::WhenUnheard && fired == 0))
+    if (song->startsEffectWhenLearned(heard))
         startSongEffect(*song);
 }
 

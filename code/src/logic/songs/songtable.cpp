@@ -75,6 +75,11 @@ SongNotice SongFacts::playedNotice(bool heard) const
     return {unheardText, played.durationMs};
 }
 
+bool SongFacts::startsEffectWhenLearned(bool heard) const
+{
+    return effect.start == EffectStart::WhenLearned || (effect.start == EffectStart::WhenUnheard && !heard);
+}
+
 const SongFacts* findSong(irr::s32 id)
 {
     for (const SongFacts& song : kSongs)

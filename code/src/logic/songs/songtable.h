@@ -65,6 +65,8 @@ struct SongFacts
 
     //! The played notice, by whether a trigger heard the song.
     SongNotice playedNotice(bool heard) const;
+    //! Whether the learned song, played, starts its effect, by whether a trigger heard it.
+    bool startsEffectWhenLearned(bool heard) const;
 };
 
 //! The facts of a song, or null for an id that means nothing in play.

@@ -2,7 +2,7 @@
 // the game's own reader and recogniser know under the card's song, in colours and lanes.
 #include "code/src/logic/songs/songbook.h"
 #include "code/src/logic/songs/songrecognizer.h"
-#include "code/src/menu/songpictures.h"
+#include "code/src/logic/songs/songtable.h"
 #include "code/src/state/gamebase.h"
 #include "tests/code/logic/manualclock.h"
 #include "tests/support/quietnulldevice.h"
@@ -119,17 +119,18 @@ protected:
 
 TEST_F(SongCards, EachCardShowsTheSongTheGameRecognisesForIt)
 {
-    for (const Belgarune::SongPicture& card : Belgarune::kSongPictures)
+    for (irr::u32 index = 0; const Belgarune::SongFacts* song = Belgarune::songCard(index); ++index)
     {
-        const std::vector<ReadNote> notes = notesOf(card.file);
+        const Belgarune::SongFacts& card = *song;
+        const std::vector<ReadNote> notes = notesOf(card.menuPicture);
 
-        ASSERT_GE(notes.size(), 3u) << card.file;
-        EXPECT_EQ(recognised(notes), static_cast<irr::s32>(card.songId)) << card.file;
+        ASSERT_GE(notes.size(), 3u) << card.menuPicture;
+        EXPECT_EQ(recognised(notes), static_cast<irr::s32>(card.id)) << card.menuPicture;
         // A higher tone sits higher on the staff.
         for (const ReadNote& a : notes)
             for (const ReadNote& b : notes)
                 EXPECT_TRUE(a.tone <= b.tone || a.centreY < b.centreY)
-                    << card.file << ": tone " << a.tone << " not above tone " << b.tone;
+                    << card.menuPicture << ": tone " << a.tone << " not above tone " << b.tone;
     }
 }
 // Decorations that carry notes show the first song, which the hub's bars wait for, and no made-up run.

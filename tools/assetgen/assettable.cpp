@@ -18,7 +18,7 @@
 #include "tools/assetgen/tones.h"
 #include "tools/assetgen/xfilewriter.h"
 
-#include "code/src/menu/songpictures.h"
+#include "code/src/logic/songs/songtable.h"
 #include "platform/textfile.h"
 
 #include <memory>
@@ -172,38 +172,19 @@ void addFonts(std::vector<AssetEntry>& table)
                             AssetFamily::Font));
 }
 
-//! The name written on the card of a learned song.
-const char* songName(irr::u32 songId)
-{
-    switch (songId)
-    {
-    case 3:
-        return "Song of the Lost Key";
-    case 6:
-        return "Mother's Requiem";
-    case 7:
-        return "Goddess' Mercy";
-    case 8:
-        return "Ode to Sol";
-    case 10:
-        return "Minuet of Growth";
-    default:
-        return "? ? ?";
-    }
-}
-
 //! The menu's card of a learned song, its notes as songs.txt writes them; fails for a song it lacks.
-AssetEntry songCard(const Belgarune::SongPicture& card)
+AssetEntry songCard(const Belgarune::SongFacts& card)
 {
-    const irr::u32 songId = card.songId;
-    return {card.file, AssetFamily::Image, [songId](AssetContext& context, const std::string& target) {
+    const irr::u32 songId = static_cast<irr::u32>(card.id);
+    const char* const name = card.name;
+    return {card.menuPicture, AssetFamily::Image, [songId, name](AssetContext& context, const std::string& target) {
                 const std::vector<int> tones = context.songs.melody(static_cast<int>(songId));
                 if (tones.empty())
                 {
                     context.log << "assetgen: songs.txt has no notes for song " << songId << "\n";
                     return false;
                 }
-                return context.images.write(songPlate(context.script, songName(songId), tones), target,
+                return context.images.write(songPlate(context.script, name, tones), target,
                                             PixelFormat::Opaque);
             }};
 }
@@ -219,8 +200,8 @@ void addTitlePictures(std::vector<AssetEntry>& table)
                            [](const AssetContext& c) { return soundSplash(c.serif, c.mono); }));
     table.push_back(withAlpha(kGui + "QVTitle.png", [](const AssetContext& c) { return titleLettering(c.script); }));
     table.push_back(opaque("gamedata/QVStrichMenu.png", [](const AssetContext&) { return menuOrnament(41); }));
-    for (const Belgarune::SongPicture& card : Belgarune::kSongPictures)
-        table.push_back(songCard(card));
+    for (irr::u32 card = 0; const Belgarune::SongFacts* song = Belgarune::songCard(card); ++card)
+        table.push_back(songCard(*song));
 }
 
 void addGuiPictures(std::vector<AssetEntry>& table)

@@ -2,8 +2,8 @@
 
 #include "code/src/events/stateevents.h"
 #include "code/src/logic/keypredicates.h"
+#include "code/src/logic/songs/songtable.h"
 #include "code/src/menu/menuoptions.h"
-#include "code/src/menu/songpictures.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
 #include "code/src/view/gametexture.h"
@@ -86,7 +86,7 @@ MenueLogic::MenueLogic()
     m_strip = makePicture("gamedata/QVStrichMenu.png");
     m_title = makePicture("gamedata/gui/QVTitle.png");
     for (irr::u32 i = 0; i < kSongPictureCount; ++i)
-        m_songPictures[i] = makePicture(kSongPictures[i].file);
+        m_songPictures[i] = makePicture(songCard(i)->menuPicture);
     if (Talvoren::ShaderManager* shaders = g_device->getShaderManager())
         shaders->setShader(m_title, "pic", 0, false);
     onResize();
@@ -323,7 +323,7 @@ void MenueLogic::drawPictures()
 {
     for (irr::u32 i = 0; i < kSongPictureCount; ++i)
     {
-        if (g_gameBase->m_learnedSongs[kSongPictures[i].songId])
+        if (isSongLearned(static_cast<irr::s32>(songCard(i)->id)))
             m_songPictures[i]->render();
     }
     m_strip->render();

@@ -1,5 +1,6 @@
 #pragma once
-// Constants of the level's surfaces and effects ("env", "env_alpha", "part", "shell", "env_add").
+// Constants of the level's surfaces and effects ("env", "env_alpha", "part",
+// "shell", "env_add") and, in its dark variant, of the dark walls ("env_dark").
 
 #include <IShaderConstantSetCallBack.h>
 #include <SColor.h>
@@ -11,6 +12,8 @@ namespace Belgarune
 class ShaderEnvCallBack : public irr::video::IShaderConstantSetCallBack
 {
 public:
+    ShaderEnvCallBack() = default;
+
     void OnSetMaterial(const irr::video::SMaterial& material) override { m_material = &material; }
     void OnSetConstants(irr::video::IMaterialRendererServices* services, irr::s32 userData) override;
 
@@ -18,6 +21,15 @@ public:
     //! Set by the view right after construction.
     irr::f32 m_lightRadius = 1.0f;
     irr::f32 m_timeBubble = 0.0f;
+    //! Dark variant only: 0 the surface texture, 1 the mix texture.
+    irr::f32 m_darkMix = 0.0f;
     const irr::video::SMaterial* m_material = nullptr;
+
+protected:
+    //! The dark variant also hands the mix texture and the mix toward it.
+    explicit ShaderEnvCallBack(bool darkVariant) : m_darkVariant(darkVariant) {}
+
+private:
+    const bool m_darkVariant = false;
 };
 } // namespace Belgarune

@@ -1,23 +1,13 @@
 #pragma once
-// Constants of the dark wall variant ("env_dark"): the env constants plus the mix toward the dark texture.
+// The env constants in their dark variant, for the dark walls ("env_dark").
 
-#include <IShaderConstantSetCallBack.h>
-#include <SColor.h>
+#include "code/src/shaders/shaderenvcallback.h"
 
 namespace Belgarune
 {
-class ShaderEnvDarkCallBack : public irr::video::IShaderConstantSetCallBack
+class ShaderEnvDarkCallBack : public ShaderEnvCallBack
 {
 public:
-    void OnSetMaterial(const irr::video::SMaterial& material) override { m_material = &material; }
-    void OnSetConstants(irr::video::IMaterialRendererServices* services, irr::s32 userData) override;
-
-    irr::video::SColorf m_playerLight{0.0f, 0.0f, 0.0f, 1.0f};
-    //! Set by the view right after construction.
-    irr::f32 m_lightRadius = 1.0f;
-    irr::f32 m_timeBubble = 0.0f;
-    //! 0 the surface texture, 1 the mix texture.
-    irr::f32 m_darkMix = 0.0f;
-    const irr::video::SMaterial* m_material = nullptr;
+    ShaderEnvDarkCallBack() : ShaderEnvCallBack(true) {}
 };
 } // namespace Belgarune

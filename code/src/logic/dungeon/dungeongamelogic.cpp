@@ -52,7 +52,7 @@ DungeonGameLogic::ViewHandle DungeonGameLogic::createDungeonVisual()
 }
 
 DungeonGameLogic::DungeonGameLogic(ViewFactory createView, IScriptRunner& scripts)
-    : m_createView(std::move(createView)), m_scripts(scripts), m_triggers(scripts)
+    : m_createView(std::move(createView)), m_scripts(scripts), m_triggers(scripts), m_death(scripts, m_respawnPoints)
 {
 }
 
@@ -79,10 +79,7 @@ const std::vector<const HashedString*>& DungeonGameLogic::handledEventTypes()
 void DungeonGameLogic::init()
 {
     m_ambienceTime = kFirstAmbienceMs;
-    m_dying = false;
-    m_deathTime = 0;
-    m_deathPosition = irr::core::vector3df(0.0f, 0.0f, 0.0f);
-    m_deathDirection = irr::core::vector3df(0.0f, 0.0f, 0.0f);
+    m_death.reset();
     m_songEffect.end();
 
     m_startLogic = std::make_unique<GameStartLogic>();

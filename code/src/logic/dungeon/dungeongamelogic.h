@@ -2,6 +2,7 @@
 // The game's rules: the one logic the device runs. It owns the dungeon view,
 // the splash and the title menu and switches between them by its system state.
 
+#include "code/src/logic/dungeon/deathsequence.h"
 #include "code/src/logic/dungeon/dungeonthreat.h"
 #include "code/src/logic/dungeon/respawnpoints.h"
 #include "code/src/logic/dungeon/scriptrunner.h"
@@ -29,6 +30,7 @@ class MenueLogic;
 class ModifyMapEvent;
 class PlaceObjectEvent;
 class SongPlayedEvent;
+struct SongFacts;
 
 class DungeonGameLogic : public Talvoren::GameLogic
 {
@@ -75,7 +77,7 @@ public:
 
     SystemState getSystemState() const { return m_systemState; }
     GameState getGameState() const { return m_gameState; }
-    bool isDying() const { return m_dying; }
+    bool isDying() const { return m_death.isDying(); }
     IDungeonView* getView() const { return m_view.get(); }
     MenueLogic* getMenu() const { return m_menu.get(); }
     GameStartLogic* getStartLogic() const { return m_startLogic.get(); }
@@ -85,15 +87,12 @@ public:
     const RespawnPoints& getRespawnPoints() const { return m_respawnPoints; }
 
     static constexpr irr::s32 kThreatObjectId = 121;
-    static constexpr irr::s32 kDeathMs = 4000;
 
 private:
     // Frame update.
     void playAmbience(irr::s32 now);
     void updateDarkness(irr::s32 now, irr::f32 delta);
     void updateThreat(irr::f32 delta);
-    void updateDeath(irr::s32 now);
-    void respawn();
     void updateSongEffect(irr::s32 now, irr::f32 delta);
     void checkAreas(irr::s32 now);
 
@@ -103,10 +102,7 @@ private:
     void onModifyMap(const ModifyMapEvent& event);
     void onPlaceObject(const PlaceObjectEvent& event);
     void onCreateObject(const CreateObjectEvent& event);
-    //! Dying from now: the SEQUENCE line, then the script when given; the
-    //! death pose is taken after both.
-    void beginDeath(const wchar_t* script);
-    void startSongEffect(irr::s32 effect, irr::s32 durationMs, const char* musicFile);
+    void startSongEffect(const SongFacts& song);
     void showNotice(const wchar_t* text, irr::u32 durationMs);
 
     // Input.
@@ -127,10 +123,7 @@ private:
     SystemState m_systemState = SystemState::Start;
     std::unique_ptr<GameStartLogic> m_startLogic;
     std::unique_ptr<MenueLogic> m_menu;
-    bool m_dying = false;
-    irr::s32 m_deathTime = 0;
-    irr::core::vector3df m_deathPosition;
-    irr::core::vector3df m_deathDirection;
+    DeathSequence m_death;
 
     DungeonThreat m_threat;
     irr::u32 m_lastAreaCheck = 0;

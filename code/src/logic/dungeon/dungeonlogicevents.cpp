@@ -6,26 +6,20 @@
 #include "code/src/events/gameevents.h"
 #include "code/src/logic/dungeon/actorcatalog.h"
 #include "code/src/logic/dungeon/objectcatalog.h"
-#include "code/src/logic/dungeon/songnotices.h"
+#include "code/src/logic/songs/songtable.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/gameworld.h"
 #include "code/src/world/idungeonview.h"
 #include "code/src/world/item.h"
-#include "platform/sound/isoundengine.h"
 #include "talvoren/clock.h"
 #include "talvoren/ombeldevice.h"
-#include "talvoren/soundsystem/soundengine.h"
-
-#include <iterator>
 
 namespace Belgarune
 {
 namespace
 {
 using irr::core::vector3df;
-
-const irr::s32 kUnknownSong = 14;
 
 irr::s32 gameNow()
 {
@@ -56,11 +50,7 @@ bool DungeonGameLogic::handleEvent(const std::shared_ptr<IEventData>& event)
     else if (const auto* gotSong = as<GotSongEvent>(event))
         onGotSong(gotSong->m_songId);
     else if (as<DieEvent>(event))
-    {
-        if (platform::sound::ISoundEngine* engine = Talvoren::getSoundEngine())
-            engine->play2D("gamedata/music/breaking_wood.wav", false, false, false);
-        beginDeath(L"gamedata/scripts/reset.omx");
-    }
+        m_death.begin(DeathCause::Blow, gameNow());
     else if (const auto* heal = as<HealEvent>(event))
     {
         for (irr::u32 k = 0; k < heal->m_amount; ++k)
@@ -98,60 +88,45 @@ bool DungeonGameLogic::handleEvent(const std::shared_ptr<IEventData>& event)
 
 void DungeonGameLogic::onGotSong(irr::u32 songId)
 {
-    if (songId < std::size(g_gameBase->m_learnedSongs))
-        g_gameBase->m_learnedSongs[songId] = 1;
-    if (const std::optional<SongNotice> notice = learnedSongNotice(static_cast<irr::s32>(songId)))
-        showNotice(notice->text, notice->durationMs);
-}
-
-void DungeonGameLogic::beginDeath(const wchar_t* script)
-{
-    m_dying = true;
-    m_deathTime = gameNow();
-    m_scripts.inject(L"setGameState( \"SEQUENCE\");");
-    if (script)
-        m_scripts.insertScript(script);
-    // After the script's first statements, which may move the player.
-    m_deathPosition = g_gameBase->m_playerPosition;
-    m_deathDirection = g_gameBase->m_playerLookAt;
+    // Ids past the s32 range come out negative: no flag, no song.
+    const irr::s32 id = static_cast<irr::s32>(songId);
+    learnSong(id);
+    const SongFacts* song = findSong(id);
+    if (song && song->learned.text)
+        showNotice(song->learned.text, song->learned.durationMs);
 }
 
 void DungeonGameLogic::onSongPlayed(const SongPlayedEvent& event)
 {
     const irr::s32 songId = static_cast<irr::s32>(event.m_songId);
     const irr::u32 fired = m_triggers.fireBySong(songId, event.m_position, holdsAllKeys());
-    if (songId == SongEffect::kGrowth)
+    const SongFacts* song = findSong(songId);
+    if (!song)
+        return;
+    if (song->effect.start == EffectStart::PerFiredTrigger)
     {
         for (irr::u32 k = 0; k < fired; ++k)
         {
-            showNotice(L"Played Minuet Of Growth", 4000);
-            startSongEffect(SongEffect::kGrowth, 10000, "gamedata/music/wachstum.ogg");
+            showNotice(song->played.text, song->played.durationMs);
+            startSongEffect(*song);
         }
     }
 
-    // Ids beyond the learned-song table count as not learned.
-    if (event.m_songId >= std::size(g_gameBase->m_learnedSongs) || !g_gameBase->m_learnedSongs[songId])
+    if (!isSongLearned(songId))
         return;
-    if (songId == kUnknownSong)
-    {
-        const SongNotice notice = unknownSongNotice(m_unknownSongCount++);
+    const bool heard = fired > 0;
+    const SongNotice notice = song->tellsStory ? unknownSongNotice(m_unknownSongCount++) : song->playedNotice(heard);
+    if (notice.text)
         showNotice(notice.text, notice.durationMs);
-        return;
-    }
-    if (const std::optional<SongNotice> notice = playedSongNotice(songId, fired > 0))
-        showNotice(notice->text, notice->durationMs);
-    if (songId == SongEffect::kLight)
-    {
-        m_view->addDarkness(-1.0f);
-        startSongEffect(SongEffect::kLight, 8000, "gamedata/music/licht2.ogg");
-    }
-    else if (songId == SongEffect::kSlowDown && fired == 0)
-        startSongEffect(SongEffect::kSlowDown, 18000, "gamedata/music/zeitbubble1.ogg");
+    if (song->startsEffectWhenLearned(heard))
+        startSongEffect(*song);
 }
 
-void DungeonGameLogic::startSongEffect(irr::s32 effect, irr::s32 durationMs, const char* musicFile)
+void DungeonGameLogic::startSongEffect(const SongFacts& song)
 {
-    m_songEffect.start(effect, gameNow(), durationMs, musicFile);
+    if (song.effect.dispelsDarkness)
+        m_view->addDarkness(-1.0f);
+    m_songEffect.start(static_cast<irr::s32>(song.id), gameNow(), song.effect.durationMs, song.effect.music);
     g_gameBase->m_toneKeysEnabled = false;
     m_view->setScoreLineStyle(false);
 }

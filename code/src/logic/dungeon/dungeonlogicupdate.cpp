@@ -14,7 +14,7 @@
 #include "talvoren/ombeldevice.h"
 #include "talvoren/soundsystem/soundengine.h"
 
-#include <ICameraSceneNode.h>
+#include <ISceneNode.h>
 
 #include <cmath>
 #include <string>
@@ -35,7 +35,6 @@ const irr::f32 kBrightening = 0.00016f;
 const irr::f32 kLightFading = 0.0003f;
 const irr::f32 kSunLight = 0.0009f;
 const irr::u32 kAreaCheckMs = 1500;
-const irr::f32 kDeathFadeShare = 0.4f;
 
 void playOnce(const std::string& file)
 {
@@ -54,17 +53,16 @@ void DungeonGameLogic::update()
     if (m_systemState == SystemState::Game || m_systemState == SystemState::Menue)
         g_gameBase->m_world->updateActors(m_view.get());
     updateDarkness(now, delta);
-    if (!m_dying)
+    if (!m_death.isDying())
         updateThreat(delta);
     // Also in the frame the threat caught the player.
-    if (m_dying)
-        updateDeath(now);
+    if (m_death.isDying())
+        m_death.update(now, *m_view);
 
     if (m_view->getDarkness() >= 1.0f)
     {
         m_view->addDarkness(-m_view->getDarkness());
-        beginDeath(nullptr);
-        playOnce("gamedata/music/sinister-child-laughing-2.wav");
+        m_death.begin(DeathCause::Darkness, now);
     }
     if (m_songEffect.getEffect() != SongEffect::kLight)
         m_view->addLightShift(-delta * kLightFading);
@@ -121,44 +119,6 @@ void DungeonGameLogic::updateThreat(irr::f32 delta)
         position.Y = *step.height;
         node->setPosition(position);
     }
-}
-
-void DungeonGameLogic::updateDeath(irr::s32 now)
-{
-    const irr::f32 t = static_cast<irr::f32>(now - m_deathTime) / static_cast<irr::f32>(kDeathMs);
-    g_gameBase->m_blackScreen = 1.0f;
-    const irr::f32 rest = 1.0f - t / kDeathFadeShare;
-    const irr::f32 alpha = t < kDeathFadeShare ? 1.0f - rest * rest : 1.0f;
-    m_view->setOverlayAlpha(alpha);
-    if (irr::scene::ICameraSceneNode* camera = g_gameBase->m_camera)
-    {
-        const vector3df eye(m_deathPosition.X, 1.0f - 0.7f * alpha, m_deathPosition.Z);
-        camera->setPosition(eye);
-        camera->setTarget(eye + vector3df(0.0f, -1.0f, 0.0f) * (1.0f - alpha) + m_deathDirection * alpha);
-    }
-    if (t < 1.0f)
-        return;
-
-    m_scripts.inject(L"setScreen( \"BLACK\", 0.0, 1000, \"LINEAR\" );");
-    m_scripts.inject(L"setGameState( \"GAMEPLAY\");");
-    m_dying = false;
-    m_view->setOverlayAlpha(0.0f);
-    m_view->loseHeart();
-    respawn();
-    if (g_gameBase->m_hp <= 0)
-        g_device->quit();
-}
-
-void DungeonGameLogic::respawn()
-{
-    // Before any respawn point the player stays where he died.
-    const RespawnPoint* point = m_respawnPoints.getCurrent();
-    if (!point)
-        return;
-    PlaceObjectEvent place;
-    place.m_cell = MapCoord(point->cell.x, 0, point->cell.z);
-    place.m_actorId = 0;
-    globalTrigger(place);
 }
 
 void DungeonGameLogic::updateSongEffect(irr::s32 now, irr::f32 delta)

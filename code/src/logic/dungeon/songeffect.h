@@ -1,6 +1,7 @@
 #pragma once
 // The running song effect: which one, since when, for how long, and its music.
 
+#include "code/src/logic/songs/songtable.h"
 #include "platform/sound/isound.h"
 #include "platform/sound/soundref.h"
 
@@ -12,13 +13,11 @@ namespace Belgarune
 class SongEffect
 {
 public:
+    //! An effect is known by the id of the song that starts it.
     static constexpr irr::s32 kNone = -1;
-    //! Mother's Requiem: the slow-down.
-    static constexpr irr::s32 kSlowDown = 6;
-    //! Ode to Sol: light.
-    static constexpr irr::s32 kLight = 8;
-    //! Minuet of Growth.
-    static constexpr irr::s32 kGrowth = 10;
+    static constexpr irr::s32 kSlowDown = static_cast<irr::s32>(SongId::Requiem);
+    static constexpr irr::s32 kLight = static_cast<irr::s32>(SongId::OdeToSol);
+    static constexpr irr::s32 kGrowth = static_cast<irr::s32>(SongId::Minuet);
 
     //! Replaces any running effect; its music handle is released first (the
     //! old music plays on). The music plays once through the device's sound

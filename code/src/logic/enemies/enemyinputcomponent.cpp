@@ -4,6 +4,7 @@
 #include "code/src/logic/actorclock.h"
 #include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/logic/songs/songbook.h"
+#include "code/src/logic/songs/songtable.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/gameworld.h"
@@ -21,7 +22,6 @@ namespace Belgarune
 {
 namespace
 {
-const irr::s32 kEnemySong = 2;
 const irr::f32 kLoseSight = 80.0f;
 const irr::f32 kSpotDistance = 60.0f;
 const irr::f32 kNodeReached = 1.0f;
@@ -36,7 +36,7 @@ const int kSungTracks = 5;
 
 const MusicSheet* enemySong()
 {
-    return g_gameBase->m_songBook ? g_gameBase->m_songBook->getSheet(kEnemySong) : nullptr;
+    return g_gameBase->m_songBook ? g_gameBase->m_songBook->getSheet(static_cast<irr::s32>(SongId::MaskSong)) : nullptr;
 }
 } // namespace
 

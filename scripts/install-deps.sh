@@ -11,7 +11,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   libgl1-mesa-dri libgl1-mesa-dev libglu1-mesa-dev libxxf86vm-dev libx11-dev
-  fonts-kaushanscript fonts-dejavu-core
+  fonts-yanone-kaffeesatz fonts-kaushanscript fonts-dejavu-core
 )
 
 missing=()

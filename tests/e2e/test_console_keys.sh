@@ -34,9 +34,9 @@ changed_pixels() {
 start_game
 wait_for_window Belgarune
 wait_until 60 menu_shown || fail "the title menu never came"
+xdotool windowfocus --sync "$WINDOW"
 xdotool key Down Return # "New game"
 sleep 2
-xdotool windowfocus --sync "$WINDOW"
 
 # Still, the view stays as it is; the D key turns it.
 screenshot keys-e2e-still-1

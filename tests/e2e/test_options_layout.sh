@@ -24,6 +24,7 @@ check_options_page() { # width height, Right presses that make the resolution va
   wait_for_window Belgarune
   menu_shown() { screenshot probe; [ "$(bright_pixels "$first_row")" -gt 20 ]; }
   wait_until 60 menu_shown || fail "no title menu at ${width}x${height}"
+  xdotool windowfocus --sync "$WINDOW"
   # Options; the resolution stepped on to a size of nine characters, one of the longest values.
   xdotool key Down Down Return
   sleep 1

@@ -1,7 +1,8 @@
-# The game's font: Kaushan Script (SIL Open Font License, Debian package
-# fonts-kaushanscript) under the file name the game opens, with its licence.
-set(GAME_FONT_SOURCE /usr/share/fonts/opentype/kaushanscript/KaushanScript-Regular.otf)
-set(GAME_FONT_LICENSE /usr/share/doc/fonts-kaushanscript/copyright)
+# The game's font: Yanone Kaffeesatz Bold, a condensed face (SIL Open Font
+# License, Debian package fonts-yanone-kaffeesatz), under the file name the
+# game opens, with its licence.
+set(GAME_FONT_SOURCE /usr/share/fonts/opentype/yanone-kaffeesatz/YanoneKaffeesatz-Bold.otf)
+set(GAME_FONT_LICENSE /usr/share/doc/fonts-yanone-kaffeesatz/copyright)
 set(GAME_FONT_DIR ${GAME_DIR}/gamedata/fonts)
 add_custom_target(game_font ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_FONT_DIR}

@@ -9,9 +9,9 @@ PACKAGES=(
   libopenal-dev libopenal1 libsndfile1-dev libvorbis-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils python3
   libgl1-mesa-dri libgl1-mesa-dev libglu1-mesa-dev libxxf86vm-dev libx11-dev
-  fonts-kaushanscript fonts-dejavu-core
+  fonts-yanone-kaffeesatz fonts-kaushanscript fonts-dejavu-core
 )
 
 missing=()

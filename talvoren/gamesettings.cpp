@@ -50,23 +50,15 @@ std::string formatGameSettings(const GameSettings& settings)
     return text.str();
 }
 
-bool writeGameSettings(const std::string& path, const GameSettings& settings)
+namespace
+{
+//! Replaces the file at target by the text through a temporary file beside it.
+bool replaceSettingsFile(const std::string& target, const std::string& text)
 {
     namespace fs = std::filesystem;
-    // A linked settings file is replaced at its target, so the link stays a link.
     std::error_code error;
-    const std::string target = fs::canonical(platform::resolvePath(path), error).string();
-    if (error)
-        return false;
-    // Only an existing settings file that can be opened for update is replaced.
-    std::FILE* existing = std::fopen(target.c_str(), "r+b");
-    if (!existing)
-        return false;
-    std::fclose(existing);
     const fs::perms mode = fs::status(target, error).permissions();
-
     const std::string temporary = target + ".tmp";
-    const std::string text = formatGameSettings(settings);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     bool written = file != nullptr;
     if (file)
@@ -78,8 +70,31 @@ bool writeGameSettings(const std::string& path, const GameSettings& settings)
     }
     if (written && std::rename(temporary.c_str(), target.c_str()) == 0)
         return true;
-
     std::remove(temporary.c_str());
+    return false;
+}
+
+//! An existing settings file that can be opened for update, followed through links.
+bool openableSettingsFile(const std::string& path, std::string& target)
+{
+    std::error_code error;
+    target = std::filesystem::canonical(platform::resolvePath(path), error).string();
+    if (error)
+        return false;
+    std::FILE* existing = std::fopen(target.c_str(), "r+b");
+    if (!existing)
+        return false;
+    std::fclose(existing);
+    return true;
+}
+} // namespace
+
+bool writeGameSettings(const std::string& path, const GameSettings& settings)
+{
+    // A linked settings file is replaced at its target, so the link stays a link.
+    std::string target;
+    if (openableSettingsFile(path, target) && replaceSettingsFile(target, formatGameSettings(settings)))
+        return true;
     logError(L"Could not write settings file %p!", platform::widen(path).c_str());
     return false;
 }

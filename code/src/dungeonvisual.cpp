@@ -224,6 +224,7 @@ void DungeonVisual::setEditorMode(bool on)
         m_materials.getEnvCallBack()->m_lightRadius = 1.0f;
         m_materials.getEnvDarkCallBack()->m_lightRadius = 1.0f;
     }
+    g_gameBase->m_editorMode = on ? 1 : 0;
     m_editor->setEnabled(on);
 }
 

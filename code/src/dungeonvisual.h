@@ -73,7 +73,8 @@ public:
     bool passEventToEditor(const irr::SEvent& event) override;
     //! On: the editor's camera takes over (the game camera is kept when the
     //! editor was off) and the dust hides. Off: the kept camera comes back,
-    //! the dust shows and the light radius is 1 again.
+    //! the dust shows and the light radius is 1 again. The game state's editor
+    //! flag follows, so the view and the input routing always agree.
     void setEditorMode(bool on);
 
     // IDungeonView.

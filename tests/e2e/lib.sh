@@ -50,7 +50,7 @@ without_level() {
   done
 }
 
-# A game.ini for tests: a fixed window size (the virtual screen has no desktop size).
+# A game.ini for tests with the window size given (-1 -1: the desktop size).
 test_ini() {
   printf '[graphics]\n#set to -1 for screen resolution\nresx=%s\nresy=%s\nfullscreen=false\nvsynch=true\naa=0\nfov=60\nbright=3\n\n[game]\ndebug=false\n\n[sound]\nvolume=100\n' "${1:-800}" "${2:-600}"
 }

@@ -31,4 +31,18 @@ grep -q -- "--- Logging Belgarune version 0.100000 ---" "$log" || fail "banner m
 grep -q "<system> Linux" "$log" || fail "system line missing"
 grep -q "<system> SystemMemory: " "$log" || fail "memory line missing"
 echo "log:"; cat "$log"
+cd /; rm -rf "$WORK"
+
+# resx=-1 and resy=-1: a window of the desktop's size, here the virtual screen's.
+desktop="$(xdpyinfo | awk '/dimensions:/ {print $2}')"
+make_work_tree "$(test_ini -1 -1)"
+start_game
+wait_for_window Belgarune
+geometry="$(xdotool getwindowgeometry "$WINDOW" | grep Geometry)"
+echo "desktop $desktop, $geometry"
+echo "$geometry" | grep -q "Geometry: $desktop\$" || fail "a desktop-sized window on a $desktop screen: $geometry"
+close_window
+wait_for_exit
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS after closing: $(cat stderr.txt)"
+if grep -q "No desktop size could be read" stderr.txt "$(the_log)"; then fail "the desktop size was not read"; fi
 echo "PASS"

@@ -229,7 +229,8 @@ TEST_F(TTFontScreen, EveryLatin1GlyphOfTheShippedFontIsDrawnWhole)
         const ReferenceFace reference(kShippedFont, size);
         const std::vector<wchar_t> characters = inkedLatin1(reference, shipped->getLoadFlags());
         ASSERT_GT(characters.size(), 150u);
-        // One character a cell, wide enough for the swashes on either side.
+        // One character a cell, wide enough for the swashes on either side and
+        // high enough for accents that rise above the face's ascender.
         const irr::s32 cell = static_cast<irr::s32>(2 * size);
         const std::size_t perFrame = (kWidth / cell) * (kHeight / cell);
         for (std::size_t first = 0; first < characters.size(); first += perFrame)
@@ -243,13 +244,13 @@ TEST_F(TTFontScreen, EveryLatin1GlyphOfTheShippedFontIsDrawnWhole)
             {
                 const position2di corner(static_cast<irr::s32>(i % (kWidth / cell)) * cell,
                                          static_cast<irr::s32>(i / (kWidth / cell)) * cell);
-                lines.push_back({shipped, texts[i].c_str(), corner + position2di(cell / 4, 0), kWhite});
+                lines.push_back({shipped, texts[i].c_str(), corner + position2di(cell / 4, cell / 4), kWhite});
             }
             drawFrame(lines);
             for (std::size_t i = 0; i < count; ++i)
             {
                 const wchar_t ch = characters[first + i];
-                const position2di corner = lines[i].at - position2di(cell / 4, 0);
+                const position2di corner = lines[i].at - position2di(cell / 4, cell / 4);
                 const rect<irr::s32> drawn = m_screen.litBox(rect<irr::s32>(corner, dimension2du(cell, cell)));
                 const FT_Bitmap* bitmap = reference.render(ch, shipped->getLoadFlags());
                 const position2di inner = inkedExtent(*bitmap, kLit + slack);

@@ -165,22 +165,36 @@ TEST(GameSettingsFile, UnwritableFolderKeepsTheOldFile)
     EXPECT_NE(messages.find("ro/game.ini"), std::string::npos) << messages;
 }
 
+namespace
+{
+size_t occurrences(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+} // namespace
+
 TEST(GameSettingsFile, MissingFileIsNotCreated)
 {
     TempWorkDir dir;
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(Talvoren::writeGameSettings("game.ini", Talvoren::GameSettings()));
+    testing::internal::GetCapturedStderr();
     EXPECT_FALSE(std::filesystem::exists("game.ini"));
     EXPECT_FALSE(std::filesystem::exists("game.ini.tmp"));
 }
 
-TEST(GameSettingsFile, FailedWriteOverAFolderReportsFailure)
+TEST(GameSettingsFile, SettingsFileThatCannotBeOpenedIsReportedOnce)
 {
     TempWorkDir dir;
     std::filesystem::create_directories("game.ini/inside");
     testing::internal::CaptureStderr();
     const bool written = Talvoren::writeGameSettings("game.ini", Talvoren::GameSettings());
-    testing::internal::GetCapturedStderr();
+    const std::string messages = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(written);
-    EXPECT_TRUE(std::filesystem::is_directory("game.ini"));
+    EXPECT_TRUE(std::filesystem::is_directory("game.ini/inside"));
     EXPECT_FALSE(std::filesystem::exists("game.ini.tmp"));
+    EXPECT_EQ(occurrences(messages, "Could not write settings file game.ini!"), 1u) << messages;
 }

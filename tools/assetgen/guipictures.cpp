@@ -138,20 +138,21 @@ Canvas deathOverlay(std::uint32_t seed)
 
 Canvas menuOrnament(std::uint32_t seed)
 {
+    // Narrow, so the menu's values beside it keep their room.
     const PeriodicNoise noise(seed);
-    Canvas canvas(128, 1024);
+    Canvas canvas(16, 1024);
     canvas.paint([&](float u, float v) {
         const float x = std::fabs(u - 0.5f) * 2;
-        const float vine = std::fabs(x - 0.45f - 0.25f * std::sin(v * 60));
-        const float stem = 1 - smoothstep(0.03f, 0.07f, x);
-        const float leaf = 1 - smoothstep(0.03f, 0.08f, vine);
+        const float thread = std::fabs(u - 0.5f - 0.3f * std::sin(v * 90));
+        const float stem = 1 - smoothstep(0.12f, 0.3f, x);
+        const float vine = 1 - smoothstep(0.04f, 0.1f, thread);
         const float n = noise.fbm(u, v, 8, 3);
         Colour c = mix(rgb(10, 8, 14), rgb(30, 22, 40), n);
-        c = mix(c, rgb(150, 110, 60), std::max(stem, leaf * 0.8f));
+        c = mix(c, rgb(150, 110, 60), std::max(stem, vine * 0.8f));
         return c.withAlpha(1);
     });
     for (int knot = 0; knot < 16; ++knot)
-        canvas.disc(64, 32.0f + knot * 64, 9, rgb(200, 160, 60), 1.5f);
+        canvas.disc(8, 32.0f + knot * 64, 5, rgb(200, 160, 60), 1.0f);
     return canvas;
 }
 

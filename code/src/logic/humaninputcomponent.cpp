@@ -6,6 +6,7 @@
 #include "code/src/world/item.h"
 #include "code/src/world/musicalcomponent.h"
 #include "code/src/world/physicscomponent.h"
+#include "talvoren/consolelogic.h"
 #include "talvoren/ombeldevice.h"
 
 #include <irrMath.h>
@@ -23,11 +24,6 @@ const irr::f32 kMinStep = 0.1f;
 const irr::f32 kTurnPerStep = 0.6f;
 const irr::f32 kSlowDownFactor = 0.75f;
 
-bool deviceKeyDown(irr::EKEY_CODE key)
-{
-    return g_device && g_device->isKeyDown(key);
-}
-
 //! About the vertical axis, y unchanged.
 vector3df rotated(const vector3df& v, irr::f32 degrees)
 {
@@ -43,7 +39,18 @@ HumanInputComponent::HumanInputComponent(KeyTable keys, const IActorClock& clock
 {
 }
 
-HumanInputComponent::HumanInputComponent() : HumanInputComponent(deviceKeyDown, deviceActorClock())
+bool HumanInputComponent::playerKeyDown(irr::EKEY_CODE key)
+{
+    if (!g_device)
+        return false;
+    // Keys typed into the console still reach the key table, but nobody acts on them.
+    const Talvoren::ConsoleLogic* console = g_device->getConsole();
+    if (console && console->isVisible())
+        return false;
+    return g_device->isKeyDown(key);
+}
+
+HumanInputComponent::HumanInputComponent() : HumanInputComponent(playerKeyDown, deviceActorClock())
 {
 }
 

@@ -20,8 +20,11 @@ public:
 
     //! The clock is not owned and outlives the component.
     HumanInputComponent(KeyTable keys, const IActorClock& clock);
-    //! The device's key table and clock.
+    //! The device's key table, read as released while the console is open, and the device's clock.
     HumanInputComponent();
+
+    //! The device's key table as the player's keys: none is held while the console is visible.
+    static bool playerKeyDown(irr::EKEY_CODE key);
 
     void update(GameActor* actor, PhysicsComponent* physics) override;
     void reset(GameActor*) override {}

@@ -25,7 +25,7 @@ struct LogoWindow
 const LogoWindow kLogoWindows[] = {{2, 1000, 3000}, {0, 3000, 5000}, {1, 5000, 7000}};
 } // namespace
 
-GameStartLogic::GameStartLogic() : GameVisual(false), m_startTime(0)
+GameStartLogic::GameStartLogic() : GameVisual(false), m_startTime(0), m_logoMissing{}
 {
 }
 
@@ -57,12 +57,15 @@ irr::s32 GameStartLogic::logoAlpha(irr::u32 t, irr::u32 from, irr::u32 to)
 void GameStartLogic::showLogos(irr::u32 index, irr::u32 t, irr::u32 from, irr::u32 to)
 {
     const irr::s32 alpha = logoAlpha(t, from, to);
-    if (alpha < 0)
+    if (alpha < 0 || m_logoMissing[index])
         return;
     irr::video::IVideoDriver* driver = g_device->getVideoDriver();
     irr::video::ITexture* logo = loadGameTexture(driver, kLogoFiles[index]);
     if (!logo)
+    {
+        m_logoMissing[index] = true;
         return;
+    }
     const irr::core::dimension2du size = logo->getOriginalSize();
     const irr::core::dimension2du screen = g_device->getScreenSize();
     const irr::core::position2di place(static_cast<irr::s32>(screen.Width * 0.5 - size.Width * 0.5),

@@ -6,6 +6,8 @@
 
 #include <irrTypes.h>
 
+#include <array>
+
 namespace Belgarune
 {
 //! Owned by the dungeon logic, which draws it while the system state is START.
@@ -44,5 +46,7 @@ public:
 private:
     //! Device time when the splash began; 0 = not begun.
     irr::u32 m_startTime;
+    //! By logo index: its file was tried and could not be loaded, so it is not tried again.
+    std::array<bool, 3> m_logoMissing;
 };
 } // namespace Belgarune

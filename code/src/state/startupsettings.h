@@ -16,7 +16,14 @@ irr::u8 deriveAntiAlias(irr::s32 level);
 irr::core::dimension2d<irr::u32> deriveWindowSize(irr::s32 resX, irr::s32 resY,
                                                   const std::function<irr::core::dimension2d<irr::u32>()>& desktop);
 
-//! The desktop resolution through a temporary null device; 640 x 480 when that
-//! device cannot be made or reports no size.
+//! A way of asking for the desktop size; 0 x 0 when it has no answer.
+using DesktopQuery = std::function<irr::core::dimension2d<irr::u32>()>;
+
+//! Irrlicht's answer, else the display's; 640 x 480 when neither has a size,
+//! which is logged.
+irr::core::dimension2d<irr::u32> chooseDesktopResolution(const DesktopQuery& irrlicht, const DesktopQuery& display);
+
+//! The desktop size from Irrlicht (through a temporary null device) or else
+//! from the X display.
 irr::core::dimension2d<irr::u32> readDesktopResolution();
 } // namespace Belgarune

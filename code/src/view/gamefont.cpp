@@ -32,6 +32,11 @@ irr::u32 GameFont::getFontSize(irr::u32 screenWidth)
     return static_cast<irr::u32>(screenWidth / 1920.0 * 55.0);
 }
 
+irr::s32 GameFont::getTracking(irr::u32 size)
+{
+    return -static_cast<irr::s32>(size / 14);
+}
+
 void GameFont::reload()
 {
     if (m_font)
@@ -43,5 +48,7 @@ void GameFont::reload()
     m_font = irr::gui::CGUITTFont::createTTFont(g_device->getGUIEnvironment(),
                                                 platform::resolvePath(std::string(kFontFile)).c_str(), size, true,
                                                 true);
+    if (m_font)
+        m_font->setKerningWidth(getTracking(size));
 }
 } // namespace Belgarune

@@ -29,6 +29,9 @@ public:
     void reload();
     //! The pixel size for a screen of that width: 55 at 1920, in proportion.
     static irr::u32 getFontSize(irr::u32 screenWidth);
+    //! Pixels added between letters at that size: one less per 14 pixels, so
+    //! the condensed face sets the menu's widest values clear of the strip.
+    static irr::s32 getTracking(irr::u32 size);
 
 private:
     irr::gui::CGUITTFont* m_font;

@@ -42,11 +42,12 @@ void Mask4VisualComponent::wake()
 
 void Mask4VisualComponent::update(GameActor* actor, IDungeonView*)
 {
-    if (!m_node)
-        return;
     irr::core::vector3df position = actor->getPosition();
+    // The scene starts even when the mask has nothing to show.
     if (!s_triggered && g_gameBase->m_playerPosition.getDistanceFrom(position) < kWakeDistance)
         wake();
+    if (!m_node)
+        return;
     if (s_triggered)
     {
         m_node->setVisible(true);

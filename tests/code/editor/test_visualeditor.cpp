@@ -126,6 +126,24 @@ TEST_F(VisualEditorTest, SwitchingTheEditorOffHandsTheGameCameraBack)
     EXPECT_FALSE(g_device->getGUIEnvironment()->getRootGUIElement()->isVisible());
 }
 
+TEST_F(VisualEditorTest, SwitchingTheEditorSetsTheGameStateFlagWithIt)
+{
+    std::filesystem::create_directory_symlink(std::filesystem::path(BELGARUNE_GAME_DIR) / "gamedata", "gamedata");
+    testing::internal::CaptureStderr();
+    Belgarune::DungeonVisual view;
+    view.init();
+    testing::internal::GetCapturedStderr();
+
+    irr::scene::ICameraSceneNode* game = view.getPlayerCamera();
+
+    view.setEditorMode(true);
+    EXPECT_EQ(g_gameBase->m_editorMode, 1);
+    EXPECT_NE(m_device->getSceneManager()->getActiveCamera(), game);
+    view.setEditorMode(false);
+    EXPECT_EQ(g_gameBase->m_editorMode, 0);
+    EXPECT_EQ(m_device->getSceneManager()->getActiveCamera(), game);
+}
+
 TEST_F(VisualEditorTest, EnablingFocusesOnTheGameCamera)
 {
     irr::scene::ICameraSceneNode* game =

@@ -1,6 +1,7 @@
 // The start-up splash: logo opacity over each window and the hand-over to the menu.
 
 #include "code/src/menu/gamestartlogic.h"
+#include "talvoren/consolelogic.h"
 #include "tests/code/menu/menutestsupport.h"
 
 #include <gtest/gtest.h>
@@ -47,4 +48,20 @@ TEST_F(SplashTest, SplashAsksForTheMenuOnEveryFrameFrom7500Ms)
     drawAt(17500);
     EXPECT_EQ(journal().size(), 4u);
     EXPECT_FALSE(splash.OnEvent(keyEvent(irr::KEY_ESCAPE, false)));
+}
+
+// A missing logo is looked for once and reported once, not on every frame of its window.
+TEST_F(SplashTest, MissingLogoIsTriedAndReportedOnce)
+{
+    GameStartLogic splash;
+    const irr::u32 start = now();
+    for (irr::u32 t = 0; t <= 2000; t += 100)
+    {
+        setTime(start + t);
+        splash.draw();
+    }
+    size_t reports = 0;
+    for (const auto& message : m_device->getConsole()->getMessageList().getMessages())
+        reports += irr::core::stringc(message.text).find("tq_logo.png") >= 0 ? 1 : 0;
+    EXPECT_EQ(reports, 1u);
 }

@@ -28,3 +28,29 @@ TEST(StartupSettings, WindowSizeClampsEachSideOrTakesTheDesktop)
     EXPECT_EQ(deriveWindowSize(1280, -1, desktop), Size(1280, 480));
     EXPECT_EQ(desktopAsked, 1);
 }
+
+TEST(StartupSettings, DesktopSizeFromIrrlichtElseTheDisplayElse640By480Logged)
+{
+    // Irrlicht's answer, the display's, the size taken, whether it is logged.
+    const struct
+    {
+        Size irrlicht;
+        Size display;
+        Size expected;
+        bool logged;
+    } cases[] = {
+        {Size(1920, 1080), Size(1280, 1024), Size(1920, 1080), false},
+        {Size(0, 0), Size(1280, 1024), Size(1280, 1024), false},
+        {Size(1920, 0), Size(1280, 1024), Size(1280, 1024), false},
+        {Size(0, 0), Size(0, 0), Size(640, 480), true},
+    };
+    for (const auto& c : cases)
+    {
+        testing::internal::CaptureStderr();
+        const Size chosen =
+            Belgarune::chooseDesktopResolution([&c] { return c.irrlicht; }, [&c] { return c.display; });
+        const std::string messages = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(chosen, c.expected);
+        EXPECT_EQ(messages.find("No desktop size could be read") != std::string::npos, c.logged) << messages;
+    }
+}

@@ -179,3 +179,21 @@ TEST_F(MaskTest, MasksWithoutTheirMeshesHaveNoNodeAndDoNothing)
     EXPECT_EQ(sister.getNode(), nullptr);
     EXPECT_TRUE(counter->splashes.empty());
 }
+
+TEST_F(MaskTest, SistersMaskWithoutItsMeshStillWakesHerScene)
+{
+    const std::filesystem::path gamedata = std::filesystem::read_symlink("gamedata");
+    std::filesystem::remove("gamedata");
+    testing::internal::CaptureStderr();
+    Belgarune::Mask4VisualComponent meshless;
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(meshless.getNode(), nullptr);
+    g_gameBase->m_playerPosition = m_actor.getPosition() + vector3df(10.0f, 0.0f, 0.0f);
+    meshless.update(&m_actor, nullptr);
+
+    std::filesystem::create_directory_symlink(gamedata, "gamedata");
+    Belgarune::Mask4VisualComponent shown;
+    g_gameBase->m_playerPosition = vector3df(0.0f, 0.0f, 0.0f);
+    shown.update(&m_actor, nullptr);
+    EXPECT_TRUE(shown.getNode()->isVisible()) << "the meshless mask set the run-wide trigger";
+}

@@ -21,6 +21,7 @@ build_level() {
   without_level
   convert -size 500x500 xc:black -fill "rgb(255,255,255)" -draw "rectangle 97,99 122,101" \
     -fill "rgb(0,0,255)" -draw "rectangle 98,100 121,100" PNG24:"$WORK/gamedata/map.png"
+  rm "$WORK/gamedata/nodes.txt" # a link into the game tree
   printf '[points]\n1, %s, 100\n2, %s, 100\n[connections]\n1, 2\n' "$1" "$2" > "$WORK/gamedata/nodes.txt"
   cat > "$WORK/gamedata/scripts/start.omx" <<SCRIPT
 registerRespawnPoint(($HERO_X, 100), 15);

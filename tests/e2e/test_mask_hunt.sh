@@ -58,7 +58,8 @@ new_game
 sleep 0.5
 screenshot mask-hunt-coming
 reset_ran() { [ "$(scripts_started)" -gt "$SCRIPTS_BEFORE_DEATH" ]; }
-wait_until 20 reset_ran || fail "the mask walking at the hero never killed him"
+# Long frames on a slow machine may let the hunting mask step past him a few times.
+wait_until 60 reset_ran || fail "the mask walking at the hero never killed him"
 screenshot mask-hunt-caught
 echo "caught: reset.omx started $(( $(scripts_started) - SCRIPTS_BEFORE_DEATH )) time(s)"
 end_game

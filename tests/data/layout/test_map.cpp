@@ -73,6 +73,31 @@ TEST_F(BuiltLevelTest, FixedPlacesStandOnWalkableFloor)
         EXPECT_TRUE(isWalkable(place.pixel.x, place.pixel.y)) << place.what;
 }
 
+// A body walking straight east anywhere within half a cell of a passage's
+// middle line goes through without touching a jamb.
+TEST_F(BuiltLevelTest, PassagesBetweenHallsLetAStraightWalkThrough)
+{
+    struct Passage
+    {
+        const char* what;
+        Pixel west;
+        irr::s32 eastX;
+    };
+    // Two rows wide: the middle line is the border between row y and row y + 1.
+    const Passage passages[] = {{"prologue room to the hub", {246, 243}, 250},
+                                {"hub to the queen's hall", {256, 250}, 279},
+                                {"queen's hall to the sister's hall", {281, 250}, 286}};
+    for (const Passage& passage : passages)
+    {
+        const irr::f32 middle = 5000.0f - 10.0f * static_cast<irr::f32>(passage.west.y) - 5.0f;
+        for (irr::f32 offset = -5.0f; offset <= 5.0f; offset += 1.0f)
+            for (irr::f32 x = 10.0f * static_cast<irr::f32>(passage.west.x);
+                 x <= 10.0f * static_cast<irr::f32>(passage.eastX); x += 1.0f)
+                ASSERT_FALSE(m_world->collides(irr::core::vector3df(x, 0.0f, middle + offset), false))
+                    << passage.what << ": caught at x " << x << ", " << offset << " off the middle";
+    }
+}
+
 TEST_F(BuiltLevelTest, DarkFloorTurnsSafeOnlyBesideThePlainNiche)
 {
     std::set<std::pair<irr::s32, irr::s32>> edges;

@@ -179,6 +179,16 @@ run_case() {
   if [ -n "$expected" ] && ! { [ "$verdict" = refused ] && grep -qF "$expected" "$dir/stderr.txt"; }; then
     note+="expected an exit with \"$expected\"; "
   fi
+  # The patrol graph is read at set-up: a missing file is logged, a readable one never is.
+  if [ "$target" = gamedata/nodes.txt ] && [ "$window_seen" = yes ]; then
+    local patrol_logged=no
+    grep -qF "Could not read the patrol paths of gamedata/nodes.txt" "$dir"/logs/*.txt 2>/dev/null && patrol_logged=yes
+    case "$kind:$patrol_logged" in
+      missing:no) note+="a missing patrol graph was not logged; " ;;
+      missing:yes) ;;
+      *:yes) note+="a readable patrol graph was logged as unreadable; " ;;
+    esac
+  fi
   if [ -e "$dir.ini" ]; then
     cmp -s "$dir.ini" "$dir/game.ini" || note+="game.ini changed; "
   elif [ -e "$dir/game.ini" ]; then

@@ -2,15 +2,15 @@
 // around the player, song 2 on their tone sounds. Goal: 0.5 ms a frame.
 // OpenAL Soft's null backend plays the tones without output.
 
+#include "code/src/enemies/enemyinputcomponent.h"
 #include "code/src/events/gameevents.h"
-#include "code/src/logic/enemies/enemyinputcomponent.h"
-#include "code/src/logic/enemies/nodegraph.h"
-#include "code/src/logic/songs/playermusicalcomponent.h"
-#include "code/src/logic/songs/songbook.h"
+#include "code/src/logic/standardphysicscomponent.h"
+#include "code/src/songs/playermusicalcomponent.h"
+#include "code/src/songs/songbook.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/gameworld.h"
-#include "code/src/world/standardphysicscomponent.h"
+#include "code/src/world/nodegraph.h"
 #include "code/src/world/visualcomponent.h"
 #include "platform/sound/createsoundengine.h"
 #include "platform/sound/isoundengine.h"

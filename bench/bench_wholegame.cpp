@@ -9,9 +9,9 @@
 // MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic.
 
 #include "code/src/events/gameevents.h"
+#include "code/src/gameshutdown.h"
 #include "code/src/logic/dungeon/dungeongamelogic.h"
 #include "code/src/state/gamebase.h"
-#include "code/src/state/gameshutdown.h"
 #include "code/src/view/gamefont.h"
 #include "talvoren/clock.h"
 #include "talvoren/eventmanager.h"

@@ -1,7 +1,7 @@
 // nodes.txt files of any content: the patrol graph links only its own nodes,
 // lays them on the floor, and its nearest-node search finds a node near enough.
 
-#include "code/src/logic/enemies/nodegraph.h"
+#include "code/src/world/nodegraph.h"
 #include "scratchfile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

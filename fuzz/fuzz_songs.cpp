@@ -2,13 +2,13 @@
 // table, the recognizer, the musical component and the sheet player.
 
 #include "code/src/logic/actorclock.h"
-#include "code/src/logic/songs/playermusicalcomponent.h"
-#include "code/src/logic/songs/sheetplayer.h"
-#include "code/src/logic/songs/songbook.h"
+#include "code/src/logic/standardphysicscomponent.h"
+#include "code/src/songs/playermusicalcomponent.h"
+#include "code/src/songs/sheetplayer.h"
+#include "code/src/songs/songbook.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/inputcomponent.h"
-#include "code/src/world/standardphysicscomponent.h"
 #include "code/src/world/visualcomponent.h"
 #include "scratchfile.h"
 

@@ -32,7 +32,7 @@ owner_folder() {
   esac
 }
 
-# Test program names for test files: tests/code/logic/test_songs.cpp -> code_logic_test_songs.
+# Test program names for test files: tests/code/songs/test_songs.cpp -> code_songs_test_songs.
 program_of() { local rel="${1#tests/}"; rel="${rel%.cpp}"; echo "${rel//\//_}"; }
 
 # The programs to run for a fault: its hints first, then the rest of the folder.

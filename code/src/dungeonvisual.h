@@ -4,10 +4,10 @@
 // and the 2D layers drawn over them.
 
 #include "code/src/shaders/shadermaterials.h"
-#include "code/src/state/gamestates.h"
 #include "code/src/view/notice.h"
 #include "code/src/view/playerlight.h"
 #include "code/src/view/screenshake.h"
+#include "code/src/world/gamestates.h"
 #include "code/src/world/idungeonview.h"
 #include "platform/sound/isound.h"
 #include "platform/sound/soundref.h"

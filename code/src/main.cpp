@@ -1,11 +1,11 @@
 // Start-up and shutdown of the game.
 
 #include "code/src/events/gameevents.h"
+#include "code/src/gameshutdown.h"
 #include "code/src/logic/dungeon/dungeongamelogic.h"
+#include "code/src/startupsettings.h"
 #include "code/src/state/gamebase.h"
-#include "code/src/state/gameshutdown.h"
 #include "code/src/view/gamefont.h"
-#include "code/src/state/startupsettings.h"
 #include "talvoren/eventmanager.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"

@@ -1,8 +1,8 @@
 // The menu's song cards as generated: the notes read back from each card are the song
 // the game's own reader and recogniser know under the card's song, in colours and lanes.
-#include "code/src/logic/songs/songbook.h"
-#include "code/src/logic/songs/songrecognizer.h"
-#include "code/src/logic/songs/songtable.h"
+#include "code/src/songs/songbook.h"
+#include "code/src/songs/songrecognizer.h"
+#include "code/src/songs/songtable.h"
 #include "code/src/state/gamebase.h"
 #include "tests/code/logic/manualclock.h"
 #include "tests/support/quietnulldevice.h"

@@ -18,7 +18,7 @@
 #include "tools/assetgen/tones.h"
 #include "tools/assetgen/xfilewriter.h"
 
-#include "code/src/logic/songs/songtable.h"
+#include "code/src/songs/songtable.h"
 #include "platform/textfile.h"
 
 #include <memory>

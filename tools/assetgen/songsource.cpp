@@ -1,6 +1,6 @@
 #include "tools/assetgen/songsource.h"
 
-#include "code/src/logic/songs/sheetpresses.h"
+#include "code/src/songs/sheetpresses.h"
 
 namespace assetgen
 {

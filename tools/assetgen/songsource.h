@@ -1,7 +1,7 @@
 #pragma once
 // The game's songs as the generator draws and quotes them: read from songs.txt by the game's own reader.
 
-#include "code/src/logic/songs/songbook.h"
+#include "code/src/songs/songbook.h"
 
 #include <string>
 #include <vector>

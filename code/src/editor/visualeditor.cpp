@@ -1,9 +1,9 @@
 #include "code/src/editor/visualeditor.h"
 
 #include "code/src/editor/editorcontrols.h"
-#include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/gameworld.h"
+#include "code/src/world/nodegraph.h"
 #include "talvoren/ombeldevice.h"
 
 #include <irrlicht.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Events that switch the dungeon logic's states and start a new game.
 
-#include "code/src/state/gamestates.h"
+#include "code/src/world/gamestates.h"
 #include "talvoren/ieventdata.h"
 
 #include <irrTypes.h>

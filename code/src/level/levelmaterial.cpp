@@ -1,6 +1,6 @@
 #include "code/src/level/levelmaterial.h"
 
-#include "code/src/view/gametexture.h"
+#include "code/src/level/gametexture.h"
 #include "platform/pathresolver.h"
 #include "talvoren/shadermanager.h"
 

@@ -1,7 +1,7 @@
 #include "code/src/menu/gamestartlogic.h"
 
 #include "code/src/events/stateevents.h"
-#include "code/src/view/gametexture.h"
+#include "code/src/level/gametexture.h"
 #include "talvoren/ieventmanager.h"
 #include "talvoren/ombeldevice.h"
 

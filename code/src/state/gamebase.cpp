@@ -1,6 +1,6 @@
 #include "code/src/state/gamebase.h"
 
-#include "code/src/logic/songs/songbook.h"
+#include "code/src/songs/songbook.h"
 #include "code/src/world/gameworld.h"
 #include "talvoren/gamesettings.h"
 

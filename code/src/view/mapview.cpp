@@ -1,7 +1,7 @@
 #include "code/src/view/mapview.h"
 
+#include "code/src/level/gametexture.h"
 #include "code/src/state/gamebase.h"
-#include "code/src/view/gametexture.h"
 #include "code/src/world/gameworld.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/picturescenenode.h"

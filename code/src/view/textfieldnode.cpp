@@ -1,6 +1,6 @@
 #include "code/src/view/textfieldnode.h"
 
-#include "code/src/view/gametexture.h"
+#include "code/src/level/gametexture.h"
 #include "code/src/view/gametime.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/shadermanager.h"

@@ -1,8 +1,8 @@
 #include "code/src/world/gameworld.h"
 
-#include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/gameitem.h"
+#include "code/src/world/nodegraph.h"
 #include "talvoren/log.h"
 
 #include <irrString.h>

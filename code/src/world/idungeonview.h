@@ -1,8 +1,8 @@
 #pragma once
 // What the world, the map reader and the actors ask of the dungeon view.
 
-#include "code/src/state/gamestates.h"
 #include "code/src/world/floorcode.h"
+#include "code/src/world/gamestates.h"
 #include "code/src/world/piecekind.h"
 #include "code/src/world/wallcodes.h"
 

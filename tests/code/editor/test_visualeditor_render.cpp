@@ -2,9 +2,9 @@
 // points of a nodes.txt, read back from the frame.
 
 #include "code/src/editor/visualeditor.h"
-#include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/gameworld.h"
+#include "code/src/world/nodegraph.h"
 #include "talvoren/ombeldevice.h"
 #include "tests/support/framecapture.h"
 #include "tests/support/gldevice.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Test song tables: written into the working directory and loaded into the game state.
 
-#include "code/src/logic/songs/songbook.h"
+#include "code/src/songs/songbook.h"
 #include "code/src/state/gamebase.h"
 #include "tests/support/tempdir.h"
 

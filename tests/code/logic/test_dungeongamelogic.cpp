@@ -1,10 +1,10 @@
 // The dungeon logic: set-up, states, input and console lines, and its answers to the game's events.
 
 #include "code/src/logic/dungeon/dungeongamelogic.h"
-#include "code/src/logic/enemies/nodegraph.h"
 #include "code/src/menu/menuelogic.h"
 #include "code/src/view/gamefont.h"
 #include "code/src/world/gameitem.h"
+#include "code/src/world/nodegraph.h"
 #include "code/src/world/physicscomponent.h"
 #include "platform/textfile.h"
 #include "talvoren/consolelogic.h"

@@ -2,11 +2,11 @@
 // frame-time rules, and the tone keys.
 
 #include "code/src/logic/humaninputcomponent.h"
+#include "code/src/logic/standardphysicscomponent.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/gameworld.h"
 #include "code/src/world/musicalcomponent.h"
-#include "code/src/world/standardphysicscomponent.h"
 #include "code/src/world/visualcomponent.h"
 #include "tests/code/logic/manualclock.h"
 

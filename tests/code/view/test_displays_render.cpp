@@ -3,10 +3,10 @@
 // <build dir>/test-artifacts/ and checked for the colours it must show.
 
 #include "code/src/shaders/shadermaterials.h"
+#include "code/src/songs/score.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/hpdisplay.h"
 #include "code/src/view/mapview.h"
-#include "code/src/view/score.h"
 #include "code/src/view/textfieldnode.h"
 #include "code/src/view/tonecolors.h"
 #include "code/src/world/gameworld.h"

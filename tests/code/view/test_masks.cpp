@@ -2,6 +2,7 @@
 // float, how they turn, when the first one drips and how the sister's rises.
 
 #include "code/src/events/viewevents.h"
+#include "code/src/logic/standardphysicscomponent.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/mask4visualcomponent.h"
 #include "code/src/view/maskmotion.h"
@@ -9,7 +10,6 @@
 #include "code/src/world/gameactor.h"
 #include "code/src/world/inputcomponent.h"
 #include "code/src/world/musicalcomponent.h"
-#include "code/src/world/standardphysicscomponent.h"
 #include "code/src/world/visualcomponent.h"
 #include "talvoren/clock.h"
 #include "talvoren/eventmanager.h"

@@ -1,10 +1,10 @@
+#include "code/src/logic/standardphysicscomponent.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/gameitem.h"
 #include "code/src/world/gameworld.h"
 #include "code/src/world/inputcomponent.h"
 #include "code/src/world/musicalcomponent.h"
 #include "code/src/world/visualcomponent.h"
-#include "code/src/world/standardphysicscomponent.h"
 
 #include <gtest/gtest.h>
 

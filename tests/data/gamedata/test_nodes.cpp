@@ -1,7 +1,7 @@
 // The shipped patrol graph: every mask walks floor on straight free lines, never
 // stalls on a node, and keeps to a group of its own.
 
-#include "code/src/logic/enemies/nodegraph.h"
+#include "code/src/world/nodegraph.h"
 #include "tests/data/scriptcalls.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The shipped song table: every song the player can play is recognised from its
 // own presses and never midway through another, and the masks' loop completes none.
 
-#include "code/src/logic/songs/sheetplayer.h"
-#include "code/src/logic/songs/sheetpresses.h"
-#include "code/src/logic/songs/songbook.h"
-#include "code/src/logic/songs/songrecognizer.h"
+#include "code/src/songs/sheetplayer.h"
+#include "code/src/songs/sheetpresses.h"
+#include "code/src/songs/songbook.h"
+#include "code/src/songs/songrecognizer.h"
 #include "code/src/state/gamebase.h"
 #include "tests/code/logic/manualclock.h"
 #include "tests/data/builtlevel.h"

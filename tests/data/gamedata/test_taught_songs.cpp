@@ -2,8 +2,8 @@
 // it: a scene plays its notes while the hero holds the shell (so the note sheet
 // shows them), or a notice names its notes.
 
-#include "code/src/logic/songs/sheetpresses.h"
-#include "code/src/logic/songs/songbook.h"
+#include "code/src/songs/sheetpresses.h"
+#include "code/src/songs/songbook.h"
 #include "tests/data/scriptcalls.h"
 
 #include <gtest/gtest.h>

@@ -7,8 +7,8 @@
 #include "code/src/logic/dungeon/respawnpoints.h"
 #include "code/src/logic/dungeon/scriptrunner.h"
 #include "code/src/logic/dungeon/scripttriggers.h"
-#include "code/src/logic/dungeon/songeffect.h"
-#include "code/src/state/gamestates.h"
+#include "code/src/songs/songeffect.h"
+#include "code/src/world/gamestates.h"
 #include "talvoren/gamelogic.h"
 
 #include <irrString.h>

@@ -6,7 +6,7 @@
 #include "code/src/events/gameevents.h"
 #include "code/src/logic/dungeon/actorcatalog.h"
 #include "code/src/logic/dungeon/objectcatalog.h"
-#include "code/src/logic/songs/songtable.h"
+#include "code/src/songs/songtable.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/gameworld.h"

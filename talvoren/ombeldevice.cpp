@@ -225,12 +225,8 @@ void OmbelDevice::detectSoftwareRenderer()
 {
     if (m_driver->getDriverType() != irr::video::EDT_OPENGL)
         return;
-    const std::string renderer = currentRendererName();
-    m_softwareRenderer = isSoftwareRendererName(renderer);
-    if (m_softwareRenderer)
-        log(irr::core::stringw("Software renderer ") + renderer.c_str() +
-                ": level materials without anisotropic filtering",
-            kLogInfo, false);
+    m_rendererName = currentRendererName();
+    m_softwareRenderer = isSoftwareRendererName(m_rendererName);
 }
 
 int OmbelDevice::keyTableIndex(const irr::EKEY_CODE& key)

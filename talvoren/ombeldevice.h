@@ -110,6 +110,8 @@ public:
     ShaderManager* getShaderManager() const { return m_shaderManager.get(); }
     //! Whether init found an OpenGL renderer that draws on the CPU.
     bool isSoftwareRenderer() const { return m_softwareRenderer; }
+    //! The OpenGL renderer string init found (empty on other drivers).
+    const std::string& getRendererName() const { return m_rendererName; }
     OmbelScriptManager* getScriptManager() const { return m_scriptManager.get(); }
     //! Null before init; its engine may be missing (see Talvoren::getSoundEngine).
     SoundManager* getSoundManager() const { return m_soundManager.get(); }
@@ -164,7 +166,7 @@ private:
     //! Index of a key code in the key table, -1 for codes beyond it.
     static int keyTableIndex(const irr::EKEY_CODE& key);
     void logStartLines();
-    //! Notes, and logs once, whether the new OpenGL context draws on the CPU.
+    //! Notes the new OpenGL context's renderer and whether it draws on the CPU.
     void detectSoftwareRenderer();
     //! A key event while the console is visible; returns whether it is consumed.
     bool handleConsoleKey(const irr::SEvent::SKeyInput& key, int keyCode);
@@ -174,6 +176,7 @@ private:
 
     bool m_creatingDevice;
     bool m_softwareRenderer = false;
+    std::string m_rendererName;
     irr::video::SColor m_clearColor;
     bool m_hideConsoleOverlay;
     //! Owned: created by init, closed and dropped by the destructor.

@@ -5,6 +5,7 @@
 
 #include "code/src/dungeonvisual.h"
 #include "code/src/events/viewevents.h"
+#include "code/src/level/visualspace.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
 #include "code/src/view/tonecolors.h"
@@ -13,6 +14,7 @@
 #include "code/src/world/mapcoord.h"
 #include "talvoren/gamelogic.h"
 #include "talvoren/ombeldevice.h"
+#include "talvoren/softwarerenderer.h"
 #include "tests/support/framecapture.h"
 #include "tests/support/gldevice.h"
 #include "tests/support/tempdir.h"
@@ -308,4 +310,15 @@ TEST_F(DungeonVisualRenderTest, NoticePromptAndCreditsAreWrittenOverTheScene)
     EXPECT_GT(captionPixels(frames[2]), captionPixels(frames[1])) << "the notice fades in";
     EXPECT_GT(captionPixels(frames[3]), none + 100) << "Pick up with space";
     EXPECT_GT(captionPixels(frames[4]), none + 50) << "the first card's name";
+}
+
+TEST_F(DungeonVisualRenderTest, LevelPiecesFilterAnisotropicallyOnlyOffTheSoftwareRenderer)
+{
+    const bool software = Talvoren::isSoftwareRendererName(Talvoren::currentRendererName());
+    const irr::core::array<irr::scene::ISceneNode*>& pieces =
+        m_view->getSpace()->getCell(Belgarune::VisualSpace::cellOf(vector3df(2510.0f, 0.0f, 2510.0f)));
+    ASSERT_FALSE(pieces.empty());
+    for (irr::u32 i = 0; i < pieces.size(); ++i)
+        EXPECT_EQ(pieces[i]->getMaterial(0).TextureLayer[0].AnisotropicFilter == 0, software)
+            << Talvoren::currentRendererName();
 }

@@ -28,14 +28,18 @@ enemy_line() {
   for i in $(seq 0 19); do line+="create(\"ENEMY_1\", ($((250 + i % 5)), $((243 + 2 * (i / 5)))), 1, $((400 + i)));"; done
   echo "$line"
 }
-# Places the hero at the cell, lets the scene settle, and keeps the frames' time window.
+# CPU time of all the game's threads so far, in clock ticks.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$GAME_PID/stat"; }
+# Places the hero at the cell, lets the scene settle, and keeps the frames' time
+# window and the CPU time spent in it.
 measure_at() { # name x y
   run_script_lines "placeCharacter(0, ($2, $3)); heal();"
   sleep 1
-  local begin
+  local begin ticks
   begin=$(now_ns)
+  ticks=$(cpu_ticks)
   sleep "$MEASURE_SECONDS"
-  echo "$1 $begin $(now_ns)" >>"$WINDOWS"
+  echo "$1 $begin $(now_ns) $(($(cpu_ticks) - ticks))" >>"$WINDOWS"
 }
 # Median and 99th percentile of the frames' work in the window, in ms, and the frame count.
 frame_stats() { # begin end
@@ -44,11 +48,12 @@ frame_stats() { # begin end
 }
 stamp() { awk -v kind="$1" '$1 == kind {print $2; exit}' "$FRAMES"; }
 seconds_since_launch() { awk -v t="$1" -v l="$LAUNCH" 'BEGIN {printf "%.3f", (t - l) / 1e9}'; }
+cpu_per_frame() { awk -v t="$1" -v n="$2" -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.1f", n ? t * 1000 / hz / n : 0}'; }
 row() { printf '%-52s %20s   %s\n' "$@"; }
 
 # One run of the real game with that anti-aliasing level; its rows go to $ROWS.
 play_with_aa() { # aa
-  local aa="$1" name begin end median p99 count goal
+  local aa="$1" name begin end ticks median p99 count goal
   FRAMES="$ARTIFACTS/frames_aa$aa.txt"
   WINDOWS="$ARTIFACTS/windows_aa$aa.txt"
   : >"$WINDOWS"
@@ -80,11 +85,12 @@ play_with_aa() { # aa
   {
     row "first frame drawn (first buffer swap), aa=$aa" "$(seconds_since_launch "$(stamp first)") s" "<= 1 s"
     row "menu entries drawn, aa=$aa" "$(seconds_since_launch "$(stamp probe)") s" "(splash: 7.5 s by design)"
-    while read -r name begin end; do
+    while read -r name begin end ticks; do
       read -r median p99 count < <(frame_stats "$begin" "$end")
       goal="median ${FRAME_GOAL[$aa]}"
       case "$name" in *masks*) goal="(no goal)" ;; esac
       row "frame work, $name, aa=$aa (median / p99)" "$median / $p99 ms" "$goal ($count frames)"
+      row "  CPU time of all threads per frame" "$(cpu_per_frame "$ticks" "$count") ms" "(load-independent)"
     done <"$WINDOWS"
     if [ "$aa" -eq "$SHIPPED_AA" ]; then goal="<= 300 MB"; else goal="(goal at aa=$SHIPPED_AA)"; fi
     row "peak memory (VmHWM), aa=$aa" "$((peak / 1024)) MiB" "$goal"

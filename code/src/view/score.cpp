@@ -133,17 +133,17 @@ void Score::renderSheet()
     irr::video::IVideoDriver* driver = m_sceneManager->getVideoDriver();
     driver->setRenderTarget(m_renderTarget, true, true, kClear);
     m_sceneManager->drawAll();
-    irr::core::array<irr::scene::ISceneNode*> drawn;
-    drawn.push_back(m_staff);
+    m_drawn.set_used(0);
+    m_drawn.push_back(m_staff);
     for (irr::u32 i = 0; i < m_notes.size(); ++i)
     {
         m_notes[i].node->render();
-        drawn.push_back(m_notes[i].node);
+        m_drawn.push_back(m_notes[i].node);
     }
     m_clef->render();
-    drawn.push_back(m_clef);
+    m_drawn.push_back(m_clef);
     driver->setRenderTarget(nullptr, true, true, kClear);
-    m_band = screenBand(*m_camera, drawn, m_renderTarget->getSize(), kBandMargin);
+    m_band = screenBand(*m_camera, m_drawn, m_renderTarget->getSize(), kBandMargin);
     m_stale = false;
 }
 

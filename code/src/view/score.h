@@ -97,5 +97,7 @@ private:
     //! The texture no longer shows the sheet as it is now.
     bool m_stale;
     irr::core::rect<irr::s32> m_band;
+    //! The nodes of the last rendering; kept to reuse its storage each frame.
+    irr::core::array<irr::scene::ISceneNode*> m_drawn;
 };
 } // namespace Belgarune

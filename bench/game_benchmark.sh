@@ -90,7 +90,7 @@ play_with_aa() { # aa
       goal="median ${FRAME_GOAL[$aa]}"
       case "$name" in *masks*) goal="(no goal)" ;; esac
       row "frame work, $name, aa=$aa (median / p99)" "$median / $p99 ms" "$goal ($count frames)"
-      row "  CPU time of all threads per frame" "$(cpu_per_frame "$ticks" "$count") ms" "(load-independent)"
+      row "  CPU time of all threads per frame" "$(cpu_per_frame "$ticks" "$count") ms" "(all threads; less bound to the load than the wall time)"
     done <"$WINDOWS"
     if [ "$aa" -eq "$SHIPPED_AA" ]; then goal="<= 300 MB"; else goal="(goal at aa=$SHIPPED_AA)"; fi
     row "peak memory (VmHWM), aa=$aa" "$((peak / 1024)) MiB" "$goal"

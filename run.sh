@@ -8,7 +8,6 @@ cmake --build build -j "$(nproc)"
 cd build/game
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: starting the game under a virtual X server."
-  export MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./belgarune
 fi
 exec ./belgarune

@@ -8,7 +8,6 @@ cd "$(dirname "$0")"
 
 JOBS="$(nproc)"
 XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
-export MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic
 
 echo "== build: normal"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBELGARUNE_TESTS=ON -DBELGARUNE_BENCH=ON >/dev/null

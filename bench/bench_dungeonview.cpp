@@ -1,7 +1,6 @@
 // Frame time of the dungeon view in the game's level (map.png) against the
 // scene manager's bare drawAll of the same visible nodes, in one run; the
-// counter "ratio" is view / bare (goal: at most 1.2). OpenGL: run under Xvfb
-// with MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic.
+// counter "ratio" is view / bare (goal: at most 1.1). OpenGL: run under Xvfb.
 
 #include "code/src/dungeonvisual.h"
 #include "code/src/layout/dungeonlayout.h"

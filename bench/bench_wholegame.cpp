@@ -4,9 +4,8 @@
 // script lines at the hub, the dark corridor and the sister's hall, and each
 // frame runs the device loop's steps (processes, scripts, events, the logic's
 // update and its drawing). Counters (medians): frame_ms, bare_ms, ratio = frame / bare
-// (goal: at most 1.2) and logic_ms, the share of processes, scripts, events and
-// the logic's update (goal: at most 1 ms with 20 enemies). Run under Xvfb with
-// MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic.
+// (goal: at most 1.1) and logic_ms, the share of processes, scripts, events and
+// the logic's update (goal: at most 1 ms with 20 enemies). Run under Xvfb.
 
 #include "code/src/events/gameevents.h"
 #include "code/src/gameshutdown.h"

@@ -16,7 +16,6 @@ JOBS="${JOBS:-8}"
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$BUILD" "$ASAN_BUILD" "$LIST"
 fi
-export MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic
 export ASAN_OPTIONS=detect_leaks=1
 cd "$ROOT" || exit 2
 

@@ -21,6 +21,7 @@
 #include "talvoren/shadermanager.h"
 #include "talvoren/soundsystem/fadesoundevent.h"
 #include "talvoren/soundsystem/playsoundevent.h"
+#include "talvoren/softwarerenderer.h"
 #include "talvoren/soundsystem/soundmanager.h"
 #include "talvoren/xerrorlog.h"
 
@@ -175,6 +176,7 @@ irr::IrrlichtDevice* OmbelDevice::init(irr::video::E_DRIVER_TYPE driverType,
     registerEngineEventTypes();
     m_console = std::make_shared<ConsoleLogic>(this);
     logStartLines();
+    detectSoftwareRenderer();
     m_shaderManager = std::make_shared<ShaderManager>(m_driver);
     m_scriptManager = std::make_shared<OmbelScriptManager>();
     return m_irrDevice;
@@ -217,6 +219,14 @@ void OmbelDevice::logStartLines()
     addMonitorMark(kLogInfo);
     log(getText(11), kLogInfo, false);
     addMonitorMark(kLogInfo);
+}
+
+void OmbelDevice::detectSoftwareRenderer()
+{
+    if (m_driver->getDriverType() != irr::video::EDT_OPENGL)
+        return;
+    m_rendererName = currentRendererName();
+    m_softwareRenderer = isSoftwareRendererName(m_rendererName);
 }
 
 int OmbelDevice::keyTableIndex(const irr::EKEY_CODE& key)

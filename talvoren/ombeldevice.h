@@ -108,6 +108,10 @@ public:
     std::shared_ptr<GameLogic> getGameLogic() const { return m_activeLogic; }
     ConsoleLogic* getConsole() const { return m_console.get(); }
     ShaderManager* getShaderManager() const { return m_shaderManager.get(); }
+    //! Whether init found an OpenGL renderer that draws on the CPU.
+    bool isSoftwareRenderer() const { return m_softwareRenderer; }
+    //! The OpenGL renderer string init found (empty on other drivers).
+    const std::string& getRendererName() const { return m_rendererName; }
     OmbelScriptManager* getScriptManager() const { return m_scriptManager.get(); }
     //! Null before init; its engine may be missing (see Talvoren::getSoundEngine).
     SoundManager* getSoundManager() const { return m_soundManager.get(); }
@@ -162,6 +166,8 @@ private:
     //! Index of a key code in the key table, -1 for codes beyond it.
     static int keyTableIndex(const irr::EKEY_CODE& key);
     void logStartLines();
+    //! Notes the new OpenGL context's renderer and whether it draws on the CPU.
+    void detectSoftwareRenderer();
     //! A key event while the console is visible; returns whether it is consumed.
     bool handleConsoleKey(const irr::SEvent::SKeyInput& key, int keyCode);
     void drawConsoleLayers();
@@ -169,6 +175,8 @@ private:
     void onXError(const platform::XError& error);
 
     bool m_creatingDevice;
+    bool m_softwareRenderer = false;
+    std::string m_rendererName;
     irr::video::SColor m_clearColor;
     bool m_hideConsoleOverlay;
     //! Owned: created by init, closed and dropped by the destructor.

@@ -95,6 +95,7 @@ void DungeonVisual::init()
     m_score = std::make_unique<Score>();
     m_score->init();
     m_space = std::make_unique<VisualSpace>(m_sceneManager, shaders);
+    m_space->setAnisotropicFiltering(!g_device->isSoftwareRenderer());
     m_mapView = std::make_unique<MapView>(m_sceneManager);
     m_hpDisplay = std::make_unique<HpDisplay>(m_sceneManager, shaders);
     m_hpDisplay->build();
@@ -398,7 +399,7 @@ void DungeonVisual::draw()
     }
     updateEffects(m_space->getEffects());
     if (g_gameBase->m_editorMode == 0)
-        m_score->renderNotes();
+        m_score->renderNotes(g_gameBase->m_hasItem[itemSlot(Item::Instrument)]);
     drawScene();
     if (g_gameBase->m_hasMap)
         m_mapView->render();

@@ -9,6 +9,7 @@
 #include "talvoren/eventmanager.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"
+#include "talvoren/log.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/soundsystem/soundmanager.h"
@@ -61,6 +62,10 @@ int main()
     g_device->writeSystemInfo(0);
     g_device->writeSystemInfo(1);
     g_device->writeSystemInfo(0);
+    if (g_device->isSoftwareRenderer())
+        g_device->log(irr::core::stringw("Software renderer ") + g_device->getRendererName().c_str() +
+                          ": level materials without anisotropic filtering",
+                      Talvoren::kLogInfo, false);
 
     Belgarune::registerGameEventTypes(*g_device->getEventManager());
 

@@ -6,7 +6,6 @@ GAME_TREE="$1"
 TEST_TOOLS="$2"
 ARTIFACTS="$3"
 mkdir -p "$ARTIFACTS"
-export MESA_EXTENSION_OVERRIDE=-GL_EXT_texture_filter_anisotropic
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

@@ -30,6 +30,9 @@ basename "$log" | grep -Eq '^[0-9]{4}-[A-Z][a-z]{2}-[0-9]{2}_[0-9]{2}_[0-9]{2}_[
 grep -q -- "--- Logging Belgarune version 0.100000 ---" "$log" || fail "banner missing"
 grep -q "<system> Linux" "$log" || fail "system line missing"
 grep -q "<system> SystemMemory: " "$log" || fail "memory line missing"
+# Mesa's CPU renderer under the virtual X server: the game itself leaves anisotropic filtering off.
+[ "$(grep -c "<console> Software renderer llvmpipe.*: level materials without anisotropic filtering" "$log")" -eq 1 ] ||
+  fail "the software renderer was not logged once"
 echo "log:"; cat "$log"
 cd /; rm -rf "$WORK"
 

@@ -45,16 +45,17 @@ void setFirstMaterialTexture(irr::scene::ISceneNode* node, irr::u32 layer, const
         node->getMaterial(0).setTexture(layer, levelTexture(node, file));
 }
 
-void applyFogAndFilters(irr::scene::ISceneNode* node)
+void applyFogAndFilters(irr::scene::ISceneNode* node, bool anisotropic)
 {
     setLevelTexture(node, 1, "fog.jpg");
     node->setMaterialFlag(irr::video::EMF_TRILINEAR_FILTER, true);
-    node->setMaterialFlag(irr::video::EMF_ANISOTROPIC_FILTER, true);
+    node->setMaterialFlag(irr::video::EMF_ANISOTROPIC_FILTER, anisotropic);
 }
 
-void applyLevelMaterial(irr::scene::ISceneNode* node, Talvoren::ShaderManager* shaders, const char* shaderName)
+void applyLevelMaterial(irr::scene::ISceneNode* node, Talvoren::ShaderManager* shaders, const char* shaderName,
+                        bool anisotropic)
 {
-    applyFogAndFilters(node);
+    applyFogAndFilters(node, anisotropic);
     if (shaders)
         shaders->setShader(node, shaderName, 0, true);
 }

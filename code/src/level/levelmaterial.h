@@ -37,11 +37,13 @@ void setLevelTexture(irr::scene::ISceneNode* node, irr::u32 layer, const char* f
 //! The same on material 0 only.
 void setFirstMaterialTexture(irr::scene::ISceneNode* node, irr::u32 layer, const char* file);
 
-//! Fog texture on layer 1, trilinear and anisotropic filtering on every material.
-void applyFogAndFilters(irr::scene::ISceneNode* node);
+//! Fog texture on layer 1, trilinear filtering on every material, and
+//! anisotropic filtering when asked for.
+void applyFogAndFilters(irr::scene::ISceneNode* node, bool anisotropic);
 //! applyFogAndFilters, then the named shader on material 0, remembered by the
 //! manager (no shader without a manager).
-void applyLevelMaterial(irr::scene::ISceneNode* node, Talvoren::ShaderManager* shaders, const char* shaderName);
+void applyLevelMaterial(irr::scene::ISceneNode* node, Talvoren::ShaderManager* shaders, const char* shaderName,
+                        bool anisotropic);
 
 //! The named material type (the solid material without a manager).
 irr::s32 levelMaterialType(Talvoren::ShaderManager* shaders, const char* shaderName);

@@ -106,7 +106,7 @@ irr::scene::ISceneNode* VisualSpace::createPanel(const MapCoord& cell, irr::s32 
     setLevelTexture(panel, 0, look.surface);
     setLevelTexture(panel, 2, look.color);
     panel->setScale(irr::core::vector3df(look.scaleX, 1.0f, 1.1f));
-    applyLevelMaterial(panel, m_shaders, "env_alpha");
+    applyLevelMaterial(panel, m_shaders, "env_alpha", m_anisotropicFiltering);
     return panel;
 }
 
@@ -129,7 +129,7 @@ irr::scene::ISceneNode* VisualSpace::createDoor(PieceKind kind, const MapCoord& 
     door->setPosition(position);
     if (kind == PieceKind::BlockDoor && variant != 5)
         setMaterialTypeAt(door, 1, levelMaterialType(m_shaders, "env_alpha"));
-    applyLevelMaterial(door, m_shaders, "env");
+    applyLevelMaterial(door, m_shaders, "env", m_anisotropicFiltering);
     return door;
 }
 
@@ -155,7 +155,7 @@ irr::scene::ISceneNode* VisualSpace::createProp(PieceKind kind, const MapCoord& 
         rotation.Y += facingYaw(facing);
     prop->setPosition(cellCentre(cell) + look->offset);
     prop->setRotation(rotation);
-    applyFogAndFilters(prop);
+    applyFogAndFilters(prop, m_anisotropicFiltering);
     return prop;
 }
 } // namespace Belgarune

@@ -76,7 +76,7 @@ void VisualSpace::placeFloor(const MapCoord& cell, FloorCode code)
     setLevelTexture(floor, 2, look.color);
     floor->setRotation(irr::core::vector3df(0.0f, look.yaw, 0.0f));
     switchLightingOff(floor);
-    applyLevelMaterial(floor, m_shaders, "env");
+    applyLevelMaterial(floor, m_shaders, "env", m_anisotropicFiltering);
     addNode(floor);
 }
 
@@ -107,7 +107,7 @@ void VisualSpace::placeWall(const MapCoord& cell, WallType type, WallSide side)
         position += kWallShifts[sideNumber - 1];
     }
     wall->setPosition(position);
-    applyLevelMaterial(wall, m_shaders, look.shader);
+    applyLevelMaterial(wall, m_shaders, look.shader, m_anisotropicFiltering);
     addNode(wall);
 }
 
@@ -142,7 +142,7 @@ void VisualSpace::placeBars(const MapCoord& cell, irr::s32 barsType, WallSide si
     }
     bars->setPosition(position);
     setLevelTexture(bars, 2, "QVSaeule_cm.png");
-    applyLevelMaterial(bars, m_shaders, "env");
+    applyLevelMaterial(bars, m_shaders, "env", m_anisotropicFiltering);
     bars->setID(id);
     registerObject(bars);
     addNode(bars);

@@ -75,6 +75,9 @@ public:
     //! setVisible on every node filed in the cell.
     void setCellVisible(const Cell& cell, bool visible);
 
+    //! Whether pieces placed from now on filter their textures anisotropically (on at first).
+    void setAnisotropicFiltering(bool on) { m_anisotropicFiltering = on; }
+
     //! Level pieces. Each creates its node through the scene manager and files it.
     void placeFloor(const MapCoord& cell, FloorCode code);
     void placeWall(const MapCoord& cell, WallType type, WallSide side);
@@ -96,6 +99,7 @@ private:
     irr::core::array<VisualEffect*> m_effects;
     irr::scene::ISceneManager* m_sceneManager;
     Talvoren::ShaderManager* m_shaders;
+    bool m_anisotropicFiltering = true;
     irr::core::array<irr::scene::ISceneNode*> m_cells[kCellCount][kCellCount];
     Cell m_lastViewerCell;
     //! The cells each node was filed in, in filing order.

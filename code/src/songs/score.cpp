@@ -2,6 +2,7 @@
 
 #include "code/src/level/gametexture.h"
 #include "code/src/view/gametime.h"
+#include "code/src/view/screenband.h"
 #include "code/src/view/tonecolors.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/picturescenenode.h"
@@ -25,11 +26,13 @@ const char* const kLines = "gamedata/gui/lines.png";
 const char* const kGreyLines = "gamedata/gui/lines2.png";
 const char* const kClef = "gamedata/gui/key1.png";
 const irr::video::SColor kClear(0, 0, 0, 0);
+//! Pixels around the projected nodes that the band keeps as well.
+const irr::s32 kBandMargin = 2;
 } // namespace
 
 Score::Score()
     : Talvoren::GameVisual(true), m_clef(nullptr), m_staffPicture(nullptr), m_renderTarget(nullptr),
-      m_camera(nullptr), m_lineStyle(true), m_staff(nullptr)
+      m_camera(nullptr), m_lineStyle(true), m_staff(nullptr), m_stale(true)
 {
 }
 
@@ -71,6 +74,7 @@ void Score::init()
 void Score::setLineStyle(bool playable)
 {
     m_lineStyle = playable;
+    m_stale = true;
     if (m_staff)
         m_staff->setMaterialTexture(0, loadGameTexture(m_sceneManager->getVideoDriver(), playable ? kLines : kGreyLines));
 }
@@ -85,6 +89,7 @@ void Score::addNote(irr::u32 tone)
     entry.time = gameTimeMs();
     entry.spin = static_cast<irr::f32>(Talvoren::OmbelDevice::random(0, 45));
     m_notes.push_back(entry);
+    m_stale = true;
 }
 
 void Score::moveNotes(irr::f64 t)
@@ -110,21 +115,36 @@ void Score::moveNotes(irr::f64 t)
     }
 }
 
-void Score::renderNotes()
+void Score::renderNotes(bool shown)
 {
     if (!m_sceneManager)
         return;
+    // Notes move every frame; the frame after the last one left shows it gone.
+    if (!m_notes.empty())
+        m_stale = true;
     moveNotes(gameTime());
     // Without a target the sheet would land in the frame buffer.
-    if (!m_renderTarget)
-        return;
+    if (shown && m_stale && m_renderTarget && m_camera)
+        renderSheet();
+}
+
+void Score::renderSheet()
+{
     irr::video::IVideoDriver* driver = m_sceneManager->getVideoDriver();
     driver->setRenderTarget(m_renderTarget, true, true, kClear);
     m_sceneManager->drawAll();
+    m_drawn.set_used(0);
+    m_drawn.push_back(m_staff);
     for (irr::u32 i = 0; i < m_notes.size(); ++i)
+    {
         m_notes[i].node->render();
+        m_drawn.push_back(m_notes[i].node);
+    }
     m_clef->render();
+    m_drawn.push_back(m_clef);
     driver->setRenderTarget(nullptr, true, true, kClear);
+    m_band = screenBand(*m_camera, m_drawn, m_renderTarget->getSize(), kBandMargin);
+    m_stale = false;
 }
 
 void Score::onResize()
@@ -135,6 +155,8 @@ void Score::onResize()
     if (m_renderTarget)
         driver->removeTexture(m_renderTarget);
     m_renderTarget = nullptr;
+    m_stale = true;
+    m_band = irr::core::rect<irr::s32>();
     if (m_camera)
         m_camera->setAspectRatio(g_device->getAspectRatio());
     const irr::core::dimension2du size = g_device->getScreenSize();
@@ -144,11 +166,9 @@ void Score::onResize()
 
 void Score::draw()
 {
-    if (!m_renderTarget || !g_device)
+    if (!m_renderTarget || m_band.getArea() == 0)
         return;
-    const irr::core::dimension2du size = g_device->getScreenSize();
-    const irr::core::rect<irr::s32> whole(0, 0, static_cast<irr::s32>(size.Width), static_cast<irr::s32>(size.Height));
-    m_sceneManager->getVideoDriver()->draw2DImage(m_renderTarget, irr::core::position2d<irr::s32>(0, 0), whole,
-                                                  nullptr, irr::video::SColor(255, 255, 255, 255), true);
+    m_sceneManager->getVideoDriver()->draw2DImage(m_renderTarget, m_band.UpperLeftCorner, m_band, nullptr,
+                                                  irr::video::SColor(255, 255, 255, 255), true);
 }
 } // namespace Belgarune

@@ -1,12 +1,14 @@
 #pragma once
 // The note sheet: the tones the player plays travel as coloured notes along a
 // staff towards a clef. A small scene of its own is rendered into a screen-sized
-// texture each frame and drawn over the dungeon view.
+// texture whenever its picture changes, and the band of the screen that the
+// staff, the clef and the notes cover is drawn over the dungeon view.
 
 #include "talvoren/gamevisual.h"
 
 #include <irrArray.h>
 #include <irrTypes.h>
+#include <rect.h>
 #include <vector3d.h>
 
 namespace irr
@@ -61,17 +63,22 @@ public:
     //! true: the staff's lines of play; false: the greyed lines.
     void setLineStyle(bool playable);
     void addNote(irr::u32 tone);
-    //! Moves the notes, drops those older than kNoteLifeMs, and renders the
-    //! sheet into its texture. Call before the frame's own drawing: it clears
-    //! the frame buffer.
-    void renderNotes();
+    //! Moves the notes and drops those older than kNoteLifeMs; when the sheet
+    //! is shown this frame and its picture changed (notes present or just
+    //! gone, a new line style or render target), renders it again. Call before
+    //! the frame's own drawing: rendering clears the frame buffer.
+    void renderNotes(bool shown = true);
+    //! Renders the sheet into its texture now and notes the band it covers.
+    void renderSheet();
     //! Remakes "score_rt" at the screen's size (none for an empty screen).
     void onResize() override;
-    //! Draws the rendered sheet over the whole screen.
+    //! Draws the band of the rendered sheet over the same place of the screen.
     void draw() override;
 
     const irr::core::array<ToneEntry>& getNotes() const { return m_notes; }
     irr::video::ITexture* getRenderTarget() const { return m_renderTarget; }
+    //! The screen band the last rendering covered.
+    const irr::core::rect<irr::s32>& getBand() const { return m_band; }
 
 private:
     //! A flat cube of the sheet's scene with lighting off and alpha-blended.
@@ -87,5 +94,10 @@ private:
     irr::scene::ICameraSceneNode* m_camera;
     bool m_lineStyle;
     irr::scene::ISceneNode* m_staff;
+    //! The texture no longer shows the sheet as it is now.
+    bool m_stale;
+    irr::core::rect<irr::s32> m_band;
+    //! The nodes of the last rendering; kept to reuse its storage each frame.
+    irr::core::array<irr::scene::ISceneNode*> m_drawn;
 };
 } // namespace Belgarune

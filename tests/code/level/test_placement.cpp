@@ -11,6 +11,8 @@
 #include <irrlicht.h>
 
 #include <cstdio>
+#include <functional>
+#include <iterator>
 
 using Belgarune::MapCoord;
 using Belgarune::FloorCode;
@@ -479,5 +481,31 @@ TEST_F(PlacementTest, PlatformsChooseTheirMeshByVariant)
     EXPECT_EQ(textureName(lastPlaced(), 0), "wood.png");
     m_space.placeObject(PieceKind::Platform, kCell, 2, WallSide::PlusZ, 121);
     EXPECT_EQ(textureName(lastPlaced(), 0), "prop.png");
+}
+
+TEST_F(PlacementTest, WithoutAnisotropicFilteringEveryPieceKeepsOnlyTrilinear)
+{
+    m_space.setAnisotropicFiltering(false);
+    const std::function<void()> placements[] = {
+        [&] { m_space.placeFloor(kCell, FloorCode::Plain); },
+        [&] { m_space.placeWall(kCell, WallType::Stone, WallSide::PlusZ); },
+        [&] { m_space.placeBars(kCell, 2, WallSide::PlusZ, 130); },
+        [&] { m_space.placeObject(PieceKind::Panel, kCell, 5, WallSide::PlusX, -1); },
+        [&] { m_space.placeObject(PieceKind::BlockDoor, kCell, 1, WallSide::PlusX, 131); },
+        [&] { m_space.placeObject(PieceKind::Pillar, kCell, 0, WallSide::PlusZ, 132); },
+    };
+    for (size_t i = 0; i < std::size(placements); ++i)
+    {
+        SCOPED_TRACE(testing::Message() << "placement " << i);
+        const size_t before = nodeCount();
+        placements[i]();
+        ASSERT_EQ(nodeCount(), before + 1);
+        irr::scene::ISceneNode* piece = lastPlaced();
+        for (irr::u32 m = 0; m < piece->getMaterialCount(); ++m)
+        {
+            EXPECT_TRUE(piece->getMaterial(m).TextureLayer[0].TrilinearFilter);
+            EXPECT_EQ(piece->getMaterial(m).TextureLayer[0].AnisotropicFilter, 0);
+        }
+    }
 }
 } // namespace

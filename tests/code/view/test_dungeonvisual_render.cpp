@@ -5,6 +5,7 @@
 
 #include "code/src/dungeonvisual.h"
 #include "code/src/events/viewevents.h"
+#include "code/src/level/visualspace.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
 #include "gui/cguittfont.h"
@@ -14,6 +15,7 @@
 #include "code/src/world/mapcoord.h"
 #include "talvoren/gamelogic.h"
 #include "talvoren/ombeldevice.h"
+#include "talvoren/softwarerenderer.h"
 #include "tests/support/framecapture.h"
 #include "tests/support/gldevice.h"
 #include "tests/support/tempdir.h"
@@ -423,4 +425,15 @@ TEST_F(DungeonVisualRenderTest, TheNoteSheetOfTheShellLeavesTheDungeonInSight)
     EXPECT_LT(changedPixels(frames[0], frames[1]), kWidth * kHeight / 4) << "the sheet covers a part only";
     const irr::video::SColor floor = meanAround(frames[1], kWidth / 2, kHeight * 3 / 4, 8);
     EXPECT_GT(floor.getRed() + floor.getGreen() + floor.getBlue(), 60u) << "the lit floor shows through";
+}
+
+TEST_F(DungeonVisualRenderTest, LevelPiecesFilterAnisotropicallyOnlyOffTheSoftwareRenderer)
+{
+    const bool software = Talvoren::isSoftwareRendererName(Talvoren::currentRendererName());
+    const irr::core::array<irr::scene::ISceneNode*>& pieces =
+        m_view->getSpace()->getCell(Belgarune::VisualSpace::cellOf(vector3df(2510.0f, 0.0f, 2510.0f)));
+    ASSERT_FALSE(pieces.empty());
+    for (irr::u32 i = 0; i < pieces.size(); ++i)
+        EXPECT_EQ(pieces[i]->getMaterial(0).TextureLayer[0].AnisotropicFilter == 0, software)
+            << Talvoren::currentRendererName();
 }

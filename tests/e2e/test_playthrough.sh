@@ -185,9 +185,14 @@ hold 2 w
 hold 10 w e
 hold 2.5 q
 shot 08-crusher-corridor
+# A few steps in, short of the stone's reach, the hero stops and is warned of
+# the stone and the song that holds it.
+hold_until_script "the crusher's warning" 8 e
+sleep 2
+shot 08a-crusher-warning
+sleep 3 # until the warning gives him back the keys
 # Mother's Requiem slows the crusher while the hero passes under it; the cell
 # door at the corridor's end sinks when he stands before it.
-hold 2.56 e
 sing_twice l k j h g
 xdotool keydown e
 expect_script "the crusher's fall" 20

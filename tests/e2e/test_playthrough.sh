@@ -179,20 +179,19 @@ hold 1 e
 hold 4.5 w e
 hold 11.5 s
 # Down the hub's east wall, into the east corridor and the crusher corridor's
-# east wall; back north against the east corridor's wall for a known start.
+# east wall, a few steps in, where the corridor's warning stops him and shows
+# him the stone; back north against the east corridor's wall for a known start.
 hold 1 e
 hold 2 w
 hold 10 w e
+expect_script "the crusher's warning" 5
+shot 08-crusher-warning
+sleep 5 # until the warning gives him back the keys
 hold 2.5 q
-shot 08-crusher-corridor
-# A few steps in, short of the stone's reach, the hero stops and is warned of
-# the stone and the song that holds it.
-hold_until_script "the crusher's warning" 8 e
-sleep 2
-shot 08a-crusher-warning
-sleep 3 # until the warning gives him back the keys
+shot 08a-crusher-corridor
 # Mother's Requiem slows the crusher while the hero passes under it; the cell
 # door at the corridor's end sinks when he stands before it.
+hold 2.56 e
 sing_twice l k j h g
 xdotool keydown e
 expect_script "the crusher's fall" 20

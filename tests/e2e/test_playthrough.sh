@@ -179,12 +179,16 @@ hold 1 e
 hold 4.5 w e
 hold 11.5 s
 # Down the hub's east wall, into the east corridor and the crusher corridor's
-# east wall; back north against the east corridor's wall for a known start.
+# east wall, a few steps in, where the corridor's warning stops him and shows
+# him the stone; back north against the east corridor's wall for a known start.
 hold 1 e
 hold 2 w
 hold 10 w e
+expect_script "the crusher's warning" 5
+shot 08-crusher-warning
+sleep 5 # until the warning gives him back the keys
 hold 2.5 q
-shot 08-crusher-corridor
+shot 08a-crusher-corridor
 # Mother's Requiem slows the crusher while the hero passes under it; the cell
 # door at the corridor's end sinks when he stands before it.
 hold 2.56 e

@@ -3,7 +3,6 @@
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
 #include "talvoren/inifile.h"
-#include "talvoren/log.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -93,9 +92,6 @@ bool writeGameSettings(const std::string& path, const GameSettings& settings)
 {
     // A linked settings file is replaced at its target, so the link stays a link.
     std::string target;
-    if (openableSettingsFile(path, target) && replaceSettingsFile(target, formatGameSettings(settings)))
-        return true;
-    logError(L"Could not write settings file %p!", platform::widen(path).c_str());
-    return false;
+    return openableSettingsFile(path, target) && replaceSettingsFile(target, formatGameSettings(settings));
 }
 } // namespace Talvoren

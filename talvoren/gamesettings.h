@@ -33,7 +33,7 @@ std::string formatGameSettings(const GameSettings& settings);
 //! Writes the layout to a temporary file beside the file (a link's target)
 //! and renames it over that file, with the file's mode, only when the whole
 //! text was written. A file that cannot be opened for update (a missing one
-//! included) is left alone. Any failure keeps the old file and logs one error.
+//! included) is left alone. Any failure keeps the old file; the caller reports it.
 //! Returns whether the file was replaced.
 bool writeGameSettings(const std::string& path, const GameSettings& settings);
 } // namespace Talvoren

@@ -156,25 +156,12 @@ TEST(GameSettingsFile, UnwritableFolderKeepsTheOldFile)
     TempWorkDir dir;
     writeFile("ro/game.ini", "resx=800\n");
     std::filesystem::permissions("ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    testing::internal::CaptureStderr();
     const bool written = Talvoren::writeGameSettings("ro/game.ini", Talvoren::GameSettings());
-    const std::string messages = testing::internal::GetCapturedStderr();
     std::filesystem::permissions("ro", std::filesystem::perms::owner_all);
     EXPECT_FALSE(written);
     EXPECT_EQ(readFile("ro/game.ini"), "resx=800\n");
-    EXPECT_NE(messages.find("ro/game.ini"), std::string::npos) << messages;
 }
 
-namespace
-{
-size_t occurrences(const std::string& text, const std::string& part)
-{
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-} // namespace
 
 TEST(GameSettingsFile, MissingFileIsNotCreated)
 {
@@ -186,7 +173,7 @@ TEST(GameSettingsFile, MissingFileIsNotCreated)
     EXPECT_FALSE(std::filesystem::exists("game.ini.tmp"));
 }
 
-TEST(GameSettingsFile, SettingsFileThatCannotBeOpenedIsReportedOnce)
+TEST(GameSettingsFile, SettingsFileThatCannotBeOpenedIsLeftAsItIs)
 {
     TempWorkDir dir;
     std::filesystem::create_directories("game.ini/inside");
@@ -196,5 +183,5 @@ TEST(GameSettingsFile, SettingsFileThatCannotBeOpenedIsReportedOnce)
     EXPECT_FALSE(written);
     EXPECT_TRUE(std::filesystem::is_directory("game.ini/inside"));
     EXPECT_FALSE(std::filesystem::exists("game.ini.tmp"));
-    EXPECT_EQ(occurrences(messages, "Could not write settings file game.ini!"), 1u) << messages;
+    EXPECT_EQ(messages, "") << "the caller reports it";
 }

@@ -8,8 +8,10 @@
 #include "code/src/state/gamebase.h"
 #include "code/src/view/gamefont.h"
 #include "gui/cguittfont.h"
+#include "platform/textfile.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/ieventmanager.h"
+#include "talvoren/log.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "talvoren/picturescenenode.h"
@@ -29,6 +31,7 @@ namespace
 {
 const wchar_t* const kMainRows[] = {L"Continue", L"New game", L"Options", L"End"};
 const irr::s32 kMainRowCount = 4;
+const char* const kSettingsFile = "game.ini";
 const wchar_t* const kRestartNotice = L"You need to restart the game for these changes to take effect!";
 //! A time this far back: entries at rest, no notice.
 const irr::u32 kLongAgo = static_cast<irr::u32>(-5000);
@@ -253,7 +256,11 @@ void MenueLogic::updateMusicFade()
 
 void MenueLogic::writeConfig()
 {
-    Talvoren::writeGameSettings("game.ini", collectGameSettings(*g_gameBase));
+    if (!Talvoren::writeGameSettings(kSettingsFile, collectGameSettings(*g_gameBase)) && !m_unwritableReported)
+    {
+        Talvoren::logError(L"Could not write settings file %p!", platform::widen(kSettingsFile).c_str());
+        m_unwritableReported = true;
+    }
 }
 
 bool MenueLogic::isNoticeShown() const

@@ -89,6 +89,8 @@ private:
     irr::u32 m_entriesStart;
     //! Device time of the last change that needs a restart.
     irr::u32 m_noticeTime;
+    //! Whether a settings file that could not be written was reported; once is enough.
+    bool m_unwritableReported = false;
     Talvoren::PictureSceneNode* m_strip;
     Talvoren::PictureSceneNode* m_title;
     Talvoren::PictureSceneNode* m_songPictures[kSongPictureCount];

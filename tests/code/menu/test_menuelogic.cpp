@@ -1,6 +1,8 @@
 // The title menu on the null driver: keys, pages, entries, options written to game.ini.
 
 #include "code/src/menu/menuelogic.h"
+#include "talvoren/consolelogic.h"
+#include "talvoren/consolemessagelist.h"
 #include "talvoren/gamesettings.h"
 #include "talvoren/inifile.h"
 #include "talvoren/soundsystem/soundmanager.h"
@@ -154,6 +156,20 @@ TEST_F(MenueLogicTest, EveryChangeWritesTheWholeFileEvenAtABound)
     EXPECT_EQ(journal(), Lines(6, kCursor)) << "changing a value plays no sound";
     EXPECT_FLOAT_EQ(engine->volume, 1.0f);
     EXPECT_FLOAT_EQ(camera->getFOV(), 55.0f * irr::core::DEGTORAD);
+}
+
+TEST_F(MenueLogicTest, ASettingsFileThatCannotBeWrittenIsReportedOnceAndKeptWhole)
+{
+    release(kToOptions);
+    std::filesystem::remove("game.ini");
+    std::filesystem::create_directories("game.ini/inside");
+    release({kRight});
+    release({kDown, kRight});
+    int reports = 0;
+    for (const auto& message : m_device->getConsole()->getMessageList().getMessages())
+        reports += message.text == L"Could not write settings file game.ini!";
+    EXPECT_EQ(reports, 1);
+    EXPECT_TRUE(std::filesystem::is_directory("game.ini/inside"));
 }
 
 TEST_F(MenueLogicTest, OnlyChangesThatNeedARestartShowTheNotice)

@@ -199,7 +199,7 @@ shot 09-crusher
 expect_script "the cell door" 20
 release e
 sleep 3
-hold_until_script "the vault" 10 s e
+hold_until_script "the vault" 20 s e
 shot 10-vault
 sleep 23
 # The bass key on its pedestal in the vault's north-east corner.

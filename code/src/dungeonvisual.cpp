@@ -222,8 +222,8 @@ void DungeonVisual::setEditorMode(bool on)
             g_gameBase->m_camera = m_savedCamera;
         }
         m_dustParticles->setVisible(true);
-        m_materials.getEnvCallBack()->m_lightRadius = 1.0f;
-        m_materials.getEnvDarkCallBack()->m_lightRadius = 1.0f;
+        for (ShaderEnvCallBack* env : m_materials.getEnvCallBacks())
+            env->m_lightRadius = 1.0f;
     }
     g_gameBase->m_editorMode = on ? 1 : 0;
     m_editor->setEnabled(on);
@@ -334,8 +334,8 @@ void DungeonVisual::animateTimeBubble(irr::f32 progress)
     if (!look.visible)
         return;
     m_timeBubbleNode->setScale(look.scale);
-    m_materials.getEnvCallBack()->m_timeBubble = look.shaderValue;
-    m_materials.getEnvDarkCallBack()->m_timeBubble = look.shaderValue;
+    for (ShaderEnvCallBack* env : m_materials.getEnvCallBacks())
+        env->m_timeBubble = look.shaderValue;
 }
 
 void DungeonVisual::addNotice(const irr::core::stringw& text, irr::u32 durationMs)
@@ -449,8 +449,8 @@ void DungeonVisual::feedPlayerLight()
 {
     const PlayerLight light = computePlayerLight(m_toneGlow, g_gameBase->m_hasItem[itemSlot(Item::ViolinKey)],
                                                  m_lightShift, m_darkness);
-    m_materials.getEnvDarkCallBack()->m_playerLight = light.colour;
-    m_materials.getEnvCallBack()->m_playerLight = light.colour;
+    for (ShaderEnvCallBack* env : m_materials.getEnvCallBacks())
+        env->m_playerLight = light.colour;
     m_materials.getLetterCallBack()->m_playerLight = light.colour;
     m_materials.getEnvDarkCallBack()->m_darkMix = m_darkness;
     setLightRadius(light.radius);
@@ -458,8 +458,8 @@ void DungeonVisual::feedPlayerLight()
 
 void DungeonVisual::setLightRadius(irr::f32 radius)
 {
-    m_materials.getEnvDarkCallBack()->m_lightRadius = radius;
-    m_materials.getEnvCallBack()->m_lightRadius = radius;
+    for (ShaderEnvCallBack* env : m_materials.getEnvCallBacks())
+        env->m_lightRadius = radius;
     m_materials.getLetterCallBack()->m_lightRadius = radius;
 }
 

@@ -70,4 +70,9 @@ void ShaderMaterials::registerMaterials(Talvoren::ShaderManager& shaders)
     add(shaders, ShaderTexts("gamedata/shader/simpletransparency.omxs"), "pic",
         irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL, m_pictureCallBack);
 }
+
+std::array<ShaderEnvCallBack*, 2> ShaderMaterials::getEnvCallBacks() const
+{
+    return {m_envCallBack, m_envDarkCallBack};
+}
 } // namespace Belgarune

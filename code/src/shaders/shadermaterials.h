@@ -1,6 +1,8 @@
 #pragma once
 // The game's eight named shader materials and the callbacks that feed them.
 
+#include <array>
+
 namespace Talvoren
 {
 class ShaderManager;
@@ -33,6 +35,8 @@ public:
     ShaderEnvCallBack* getEnvCallBack() const { return m_envCallBack; }
     ShaderLetterCallBack* getLetterCallBack() const { return m_letterCallBack; }
     ShaderEnvDarkCallBack* getEnvDarkCallBack() const { return m_envDarkCallBack; }
+    //! The plain and the dark env callback, which take the same light.
+    std::array<ShaderEnvCallBack*, 2> getEnvCallBacks() const;
 
 private:
     ShaderEnvCallBack* m_envCallBack;

@@ -1,12 +1,11 @@
 #include "code/src/state/gamebase.h"
 
-#include "code/src/songs/songbook.h"
 #include "code/src/world/gameworld.h"
 #include "talvoren/gamesettings.h"
 
 namespace Belgarune
 {
-GameBase::GameBase() : m_world(std::make_unique<GameWorld>()), m_songBook(std::make_unique<SongBook>())
+GameBase::GameBase() : m_world(std::make_unique<GameWorld>())
 {
 }
 

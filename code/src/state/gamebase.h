@@ -59,8 +59,9 @@ public:
     //! Slow-down song effect: player and enemy speeds x 0.75.
     bool m_slowDown = false;
     std::unique_ptr<GameWorld> m_world;
-    //! The songs of songs.txt, empty until the dungeon logic's set-up loads them.
-    std::unique_ptr<SongBook> m_songBook;
+    //! The songs of songs.txt; null until the dungeon logic's set-up makes and loads it. Held
+    //! alone, shared only so that the state can release it without knowing the songs.
+    std::shared_ptr<SongBook> m_songBook;
     //! Not owned; set by start-up.
     GameFont* m_font = nullptr;
     //! Tones forced on by scripted sequences; 0..4 stand for the tone keys.

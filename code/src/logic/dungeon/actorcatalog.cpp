@@ -1,10 +1,10 @@
 #include "code/src/logic/dungeon/actorcatalog.h"
 
 #include "code/src/enemies/enemyinputcomponent.h"
+#include "code/src/enemies/maskvisualcomponents.h"
 #include "code/src/logic/standardphysicscomponent.h"
 #include "code/src/songs/playermusicalcomponent.h"
 #include "code/src/view/mask4visualcomponent.h"
-#include "code/src/view/maskvisualcomponents.h"
 #include "code/src/world/emptyinputcomponent.h"
 #include "code/src/world/gameactor.h"
 

@@ -83,6 +83,7 @@ void DungeonGameLogic::init()
     m_songEffect.end();
 
     m_startLogic = std::make_unique<GameStartLogic>();
+    g_gameBase->m_songBook = std::make_shared<SongBook>();
     if (!g_gameBase->m_songBook->loadSongs())
         Talvoren::logError(L"Could not read the songs of %p", SongBook::kDefaultPath);
 

@@ -1,12 +1,12 @@
 // The enemies' masks on the null driver with the game's meshes: where they
 // float, how they turn, when the first one drips and how the sister's rises.
 
+#include "code/src/enemies/maskvisualcomponents.h"
 #include "code/src/events/viewevents.h"
 #include "code/src/logic/standardphysicscomponent.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/view/mask4visualcomponent.h"
 #include "code/src/view/maskmotion.h"
-#include "code/src/view/maskvisualcomponents.h"
 #include "code/src/world/gameactor.h"
 #include "code/src/world/inputcomponent.h"
 #include "code/src/world/musicalcomponent.h"

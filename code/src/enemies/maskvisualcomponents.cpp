@@ -1,4 +1,4 @@
-#include "code/src/view/maskvisualcomponents.h"
+#include "code/src/enemies/maskvisualcomponents.h"
 
 #include "code/src/events/viewevents.h"
 #include "code/src/view/masknode.h"

@@ -36,8 +36,7 @@ irr::u8 deriveAntiAlias(irr::s32 level)
     return 16;
 }
 
-irr::core::dimension2d<irr::u32> deriveWindowSize(irr::s32 resX, irr::s32 resY,
-                                                  const std::function<irr::core::dimension2d<irr::u32>()>& desktop)
+irr::core::dimension2d<irr::u32> deriveWindowSize(irr::s32 resX, irr::s32 resY, const DesktopQuery& desktop)
 {
     if (resX == -1 && resY == -1)
         return desktop();

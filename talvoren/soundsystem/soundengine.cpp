@@ -1,5 +1,6 @@
 #include "talvoren/soundsystem/soundengine.h"
 
+#include "platform/sound/isoundengine.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/soundsystem/soundmanager.h"
 
@@ -11,5 +12,11 @@ platform::sound::ISoundEngine* getSoundEngine()
         return nullptr;
     const SoundManager* soundManager = g_device->getSoundManager();
     return soundManager ? soundManager->m_engine.get() : nullptr;
+}
+
+void playSoundOnce(const char* file)
+{
+    if (platform::sound::ISoundEngine* engine = getSoundEngine())
+        engine->play2D(file, false, false, false);
 }
 } // namespace Talvoren

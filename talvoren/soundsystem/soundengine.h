@@ -16,4 +16,6 @@ namespace Talvoren
 //! engine goes through here; handles played through a null engine are null
 //! too and are kept and used only after a null check.
 platform::sound::ISoundEngine* getSoundEngine();
+//! Plays the file once, untracked, when there is an engine.
+void playSoundOnce(const char* file);
 } // namespace Talvoren

@@ -39,7 +39,7 @@ const std::string kGui = "gamedata/gui/";
 const std::string kMusic = "gamedata/music/";
 const std::string kSounds = "sounds/";
 //! The first song, shown wherever a picture carries a melody of its own.
-constexpr int kPrelude = 1;
+constexpr Belgarune::SongId kPrelude = Belgarune::SongId::Prelude;
 
 using CanvasRecipe = std::function<Canvas(AssetContext&)>;
 
@@ -175,13 +175,13 @@ void addFonts(std::vector<AssetEntry>& table)
 //! The menu's card of a learned song, its notes as songs.txt writes them; fails for a song it lacks.
 AssetEntry songCard(const Belgarune::SongFacts& card)
 {
-    const irr::u32 songId = static_cast<irr::u32>(card.id);
+    const Belgarune::SongId id = card.id;
     const char* const name = card.name;
-    return {card.menuPicture, AssetFamily::Image, [songId, name](AssetContext& context, const std::string& target) {
-                const std::vector<int> tones = context.songs.melody(static_cast<int>(songId));
+    return {card.menuPicture, AssetFamily::Image, [id, name](AssetContext& context, const std::string& target) {
+                const std::vector<int> tones = context.songs.melody(id);
                 if (tones.empty())
                 {
-                    context.log << "assetgen: songs.txt has no notes for song " << songId << "\n";
+                    context.log << "assetgen: songs.txt has no notes for song " << static_cast<int>(id) << "\n";
                     return false;
                 }
                 return context.images.write(songPlate(context.script, name, tones), target,

@@ -44,10 +44,10 @@ Sound trackVoice(const Track& track, const MusicNote& n, float secondsPerBeat, i
     return channels == 2 ? panned(voice, track.pan) : voice;
 }
 
-// The songs the music quotes, by their ids in songs.txt.
-constexpr int kRequiem = 6;
-constexpr int kOde = 8;
-constexpr int kGrowth = 10;
+// The songs the music quotes.
+constexpr Belgarune::SongId kRequiem = Belgarune::SongId::Requiem;
+constexpr Belgarune::SongId kOde = Belgarune::SongId::OdeToSol;
+constexpr Belgarune::SongId kGrowth = Belgarune::SongId::Minuet;
 // A motif of our own, heard between the songs.
 const std::vector<int> kWander = {0, 2, 1, 3, 2, 0, 1, 0};
 } // namespace

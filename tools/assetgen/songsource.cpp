@@ -8,9 +8,9 @@ SongSource::SongSource(const std::string& songsFile) : m_loaded(m_book.loadSongs
 {
 }
 
-std::vector<int> SongSource::melody(int songId) const
+std::vector<int> SongSource::melody(Belgarune::SongId song) const
 {
-    const Belgarune::MusicSheet* sheet = m_book.getSheet(songId);
+    const Belgarune::MusicSheet* sheet = m_book.getSheet(static_cast<irr::s32>(song));
     return sheet ? Belgarune::sheetPresses(*sheet) : std::vector<int>();
 }
 } // namespace assetgen

@@ -2,6 +2,7 @@
 // The game's songs as the generator draws and quotes them: read from songs.txt by the game's own reader.
 
 #include "code/src/songs/songbook.h"
+#include "code/src/songs/songtable.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +17,7 @@ public:
 
     bool loaded() const { return m_loaded; }
     //! The tones 0..4 a player presses to play the song; empty for a song the table lacks.
-    std::vector<int> melody(int songId) const;
+    std::vector<int> melody(Belgarune::SongId song) const;
 
 private:
     Belgarune::SongBook m_book;

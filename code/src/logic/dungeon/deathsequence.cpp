@@ -5,7 +5,6 @@
 #include "code/src/logic/dungeon/scriptrunner.h"
 #include "code/src/state/gamebase.h"
 #include "code/src/world/idungeonview.h"
-#include "platform/sound/isoundengine.h"
 #include "talvoren/ieventmanager.h"
 #include "talvoren/ombeldevice.h"
 #include "talvoren/soundsystem/soundengine.h"
@@ -34,12 +33,6 @@ CauseFacts causeFacts(DeathCause cause)
         return {"gamedata/music/breaking_wood.wav", L"gamedata/scripts/reset.omx"};
     return {"gamedata/music/sinister-child-laughing-2.wav", nullptr};
 }
-
-void playOnce(const char* file)
-{
-    if (platform::sound::ISoundEngine* engine = Talvoren::getSoundEngine())
-        engine->play2D(file, false, false, false);
-}
 } // namespace
 
 DeathSequence::DeathSequence(IScriptRunner& scripts, const RespawnPoints& respawnPoints)
@@ -50,7 +43,7 @@ DeathSequence::DeathSequence(IScriptRunner& scripts, const RespawnPoints& respaw
 void DeathSequence::begin(DeathCause cause, irr::s32 now)
 {
     const CauseFacts facts = causeFacts(cause);
-    playOnce(facts.sound);
+    Talvoren::playSoundOnce(facts.sound);
     m_dying = true;
     m_start = now;
     m_scripts.inject(L"setGameState( \"SEQUENCE\");");

@@ -8,7 +8,6 @@
 #include "code/src/world/floorcode.h"
 #include "code/src/world/gameworld.h"
 #include "code/src/world/idungeonview.h"
-#include "platform/sound/isoundengine.h"
 #include "talvoren/clock.h"
 #include "talvoren/ieventmanager.h"
 #include "talvoren/ombeldevice.h"
@@ -35,12 +34,6 @@ const irr::f32 kBrightening = 0.00016f;
 const irr::f32 kLightFading = 0.0003f;
 const irr::f32 kSunLight = 0.0009f;
 const irr::u32 kAreaCheckMs = 1500;
-
-void playOnce(const std::string& file)
-{
-    if (platform::sound::ISoundEngine* engine = Talvoren::getSoundEngine())
-        engine->play2D(file.c_str(), false, false, false);
-}
 } // namespace
 
 void DungeonGameLogic::update()
@@ -79,7 +72,7 @@ void DungeonGameLogic::playAmbience(irr::s32 now)
     m_ambienceTime = now;
     const irr::s32 number = Talvoren::OmbelDevice::random(1, 9);
     if (number != kSilentAmbience)
-        playOnce("gamedata/music/ambience" + std::to_string(number) + ".wav");
+        Talvoren::playSoundOnce(("gamedata/music/ambience" + std::to_string(number) + ".wav").c_str());
 }
 
 void DungeonGameLogic::updateDarkness(irr::s32 now, irr::f32 delta)

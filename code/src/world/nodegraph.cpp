@@ -39,7 +39,7 @@ bool NodeGraph::load(const std::string& path)
         else if (section == Section::kConnections)
             addConnection(Talvoren::split(line, ','));
     }
-    return !reader.failed();
+    return !reader.failed() && !m_nodes.empty();
 }
 
 void NodeGraph::addPoint(const std::vector<std::string>& fields)

@@ -18,7 +18,7 @@ public:
 
     //! Adds the points and connections of the file; call once (a second load
     //! would add every node again). False when it cannot be opened or read to
-    //! its end (what was read is kept).
+    //! its end (what was read is kept), or when it gives no point at all.
     bool load(const std::string& path = kDefaultPath);
     //! The nearest node closer than 999 units, the first in file order on a
     //! tie; null when there is none.

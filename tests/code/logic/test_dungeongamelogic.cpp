@@ -2,6 +2,8 @@
 
 #include "code/src/logic/dungeon/dungeongamelogic.h"
 #include "code/src/menu/menuelogic.h"
+#include "code/src/songs/sheetpresses.h"
+#include "code/src/songs/songbook.h"
 #include "code/src/view/gamefont.h"
 #include "code/src/world/gameitem.h"
 #include "code/src/world/nodegraph.h"
@@ -11,8 +13,15 @@
 #include "talvoren/consolemessagelist.h"
 #include "talvoren/ombelscript/ombelscriptmanager.h"
 #include "tests/code/logic/dungeonlogictest.h"
+#include "tests/code/logic/songfiles.h"
+#include "tests/code/world/nodefiles.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
 
 using namespace Belgarune;
 using irr::core::vector2d;
@@ -66,40 +75,93 @@ std::string consoleText()
     return text;
 }
 
-//! The set-up with a patrol graph of three points, two links and a link to an unknown point.
-class DungeonLogicPatrolGraphTest : public logictest::DungeonLogicTest
+//! How often the console shows the message.
+size_t timesLogged(const std::string& message)
+{
+    const std::string text = consoleText();
+    size_t times = 0;
+    for (size_t at = text.find(message); at != std::string::npos; at = text.find(message, at + 1))
+        ++times;
+    return times;
+}
+
+//! The set-up with the test songs as gamedata/songs.txt.
+class DungeonLogicSongBookTest : public logictest::DungeonLogicTest
+{
+protected:
+    void writeGameData() override { testsupport::writeFile("gamedata/songs.txt", logictest::kSongs); }
+};
+
+TEST_F(DungeonLogicSongBookTest, ReadsTheSongsOfGamedataIntoTheSongBook)
+{
+    const SongBook& book = *g_gameBase->m_songBook;
+    for (const irr::s32 id : {2, 3, 4, 5, 6, 7, 9, 10})
+        EXPECT_NE(book.getSheet(id), nullptr) << id;
+    EXPECT_EQ(book.getSheet(1), nullptr);
+    ASSERT_NE(book.getSheet(3), nullptr);
+    EXPECT_EQ(sheetPresses(*book.getSheet(3)), (std::vector<int>{2, 4, 0}));
+    EXPECT_EQ(book.getSheetsStartingWith(4).size(), 2u); // songs 6 and 2
+    EXPECT_EQ(timesLogged("songs"), 0u) << consoleText();
+}
+
+TEST_F(DungeonLogicSetUpTest, AMissingSongFileIsLoggedOnceAndLeavesTheBookEmpty)
+{
+    EXPECT_EQ(timesLogged("Could not read the songs of gamedata/songs.txt"), 1u) << consoleText();
+    EXPECT_EQ(g_gameBase->m_songBook->getSheet(3), nullptr);
+}
+
+//! A patrol graph file as the set-up finds it, or none at all.
+struct PatrolGraphCase
+{
+    worldtest::NodeFile file;
+    bool written;
+};
+
+void PrintTo(const PatrolGraphCase& patrolCase, std::ostream* out)
+{
+    *out << patrolCase.file.name;
+}
+
+std::vector<PatrolGraphCase> patrolGraphCases()
+{
+    std::vector<PatrolGraphCase> cases{{{"no file", "", 0, 0}, false}};
+    for (const worldtest::NodeFile& file : worldtest::readableNodeFiles())
+        cases.push_back({file, true});
+    return cases;
+}
+
+class DungeonLogicPatrolGraphTest : public logictest::DungeonLogicTest,
+                                    public testing::WithParamInterface<PatrolGraphCase>
 {
 protected:
     void writeGameData() override
     {
-        testsupport::writeFile("gamedata/nodes.txt", "[points]\n1,10,490\n2,20,490\n3,20,480\n"
-                                                     "[connections]\n1,2\n2,3\n3,9\n");
+        if (GetParam().written)
+            testsupport::writeFile("gamedata/nodes.txt", GetParam().file.text);
     }
 };
 
-TEST_F(DungeonLogicPatrolGraphTest, LoadsThePatrolGraphFromNodesTxt)
+// A graph without a point leaves every mask standing: the log says so once, naming the file.
+TEST_P(DungeonLogicPatrolGraphTest, LoadsThePatrolGraphOrLogsOnceThatItHasNone)
 {
-    EXPECT_EQ(consoleText().find("patrol"), std::string::npos);
     const auto& nodes = g_gameBase->m_world->getNodeGraph().getNodes();
-    ASSERT_EQ(nodes.size(), 3u);
+    const worldtest::NodeFile& expected = GetParam().file;
+    EXPECT_EQ(nodes.size(), expected.points);
     size_t links = 0;
     for (const auto& node : nodes)
         links += node->m_neighbours.size();
-    EXPECT_EQ(links, 4u);
+    EXPECT_EQ(links, expected.links);
+
+    EXPECT_EQ(timesLogged("Could not read the patrol paths of gamedata/nodes.txt"), expected.points > 0 ? 0u : 1u)
+        << consoleText();
 }
 
-class DungeonLogicWithoutPatrolGraphTest : public logictest::DungeonLogicTest
-{
-};
-
-TEST_F(DungeonLogicWithoutPatrolGraphTest, AMissingGraphIsLoggedOnceAndLeavesTheGraphEmpty)
-{
-    const std::string errors = consoleText();
-    const std::string message = "Could not read the patrol paths of gamedata/nodes.txt";
-    ASSERT_NE(errors.find(message), std::string::npos) << errors;
-    EXPECT_EQ(errors.find(message, errors.find(message) + 1), std::string::npos) << errors;
-    EXPECT_TRUE(g_gameBase->m_world->getNodeGraph().getNodes().empty());
-}
+INSTANTIATE_TEST_SUITE_P(NodeFiles, DungeonLogicPatrolGraphTest, testing::ValuesIn(patrolGraphCases()),
+                         [](const testing::TestParamInfo<PatrolGraphCase>& info) {
+                             std::string name = info.param.file.name;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
 
 class DungeonLogicStateTest : public logictest::DungeonLogicTest
 {

@@ -112,13 +112,16 @@ irr::u32 channel(const irr::video::SColor& c, int index)
     return index == 0 ? c.getRed() : (index == 1 ? c.getGreen() : c.getBlue());
 }
 
-//! Pixels that differ by more than a little in any channel.
-irr::u32 changedPixels(const Frame& a, const Frame& b)
+const irr::core::rect<irr::s32> kWholeFrame(0, 0, kWidth, kHeight);
+
+//! Pixels of the area that differ by more than a little in any channel.
+irr::u32 changedPixels(const Frame& a, const Frame& b, const irr::core::rect<irr::s32>& area = kWholeFrame)
 {
     irr::u32 changed = 0;
-    for (irr::u32 y = 0; y < kHeight; ++y)
-        for (irr::u32 x = 0; x < kWidth; ++x)
-            if (!testsupport::isNear(a.at(x, y), b.at(x, y), 24))
+    for (irr::s32 y = area.UpperLeftCorner.Y; y < area.LowerRightCorner.Y; ++y)
+        for (irr::s32 x = area.UpperLeftCorner.X; x < area.LowerRightCorner.X; ++x)
+            if (!testsupport::isNear(a.at(static_cast<irr::u32>(x), static_cast<irr::u32>(y)),
+                                     b.at(static_cast<irr::u32>(x), static_cast<irr::u32>(y)), 24))
                 ++changed;
     return changed;
 }
@@ -410,18 +413,26 @@ TEST_F(DungeonVisualRenderTest, TheWhiteScreenFadeCoversTheBlackOne)
     }
 }
 
-TEST_F(DungeonVisualRenderTest, TheNoteSheetOfTheShellLeavesTheDungeonInSight)
+// The frame renders and draws the sheet while the hero holds the shell, and
+// leaves it out once he no longer does.
+TEST_F(DungeonVisualRenderTest, TheNoteSheetShowsAtTheTopOnlyWhileTheShellIsHeld)
 {
+    const auto holdShell = [](bool held) { return [held] { g_gameBase->m_hasItem[0] = held; }; };
     const std::vector<Frame> frames =
-        run({{"note_sheet_without_shell.png", [] {}, afterFrames(2)},
+        run({{"note_sheet_without_shell.png", holdShell(false), afterFrames(2)},
              {"note_sheet_shell_in_hand.png",
-              [this] {
-                  g_gameBase->m_hasItem[0] = true;
+              [this, holdShell] {
+                  holdShell(true)();
                   m_view->notifyTonePlayed(2);
               },
-              afterFrames(2)}});
+              afterFrames(2)},
+             {"note_sheet_shell_put_away.png", holdShell(false), afterFrames(2)}});
     g_gameBase->m_hasItem[0] = false;
-    ASSERT_EQ(frames.size(), 2u);
+    ASSERT_EQ(frames.size(), 3u);
+    const irr::core::rect<irr::s32> sheetBand(0, 0, kWidth, kHeight / 4);
+    const irr::u32 bandArea = static_cast<irr::u32>(sheetBand.getArea());
+    EXPECT_GT(changedPixels(frames[0], frames[1], sheetBand), bandArea / 20) << "the sheet appears in its band";
+    EXPECT_LT(changedPixels(frames[0], frames[2], sheetBand), bandArea / 200) << "the sheet is gone";
     EXPECT_LT(changedPixels(frames[0], frames[1]), kWidth * kHeight / 4) << "the sheet covers a part only";
     const irr::video::SColor floor = meanAround(frames[1], kWidth / 2, kHeight * 3 / 4, 8);
     EXPECT_GT(floor.getRed() + floor.getGreen() + floor.getBlue(), 60u) << "the lit floor shows through";

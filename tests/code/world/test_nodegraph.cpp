@@ -1,12 +1,14 @@
 #include "code/src/layout/dungeonlayout.h"
 #include "code/src/world/gameworld.h"
 #include "code/src/world/nodegraph.h"
+#include "tests/code/world/nodefiles.h"
 #include "tests/support/quietnulldevice.h"
 #include "tests/support/recordingview.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,7 +59,21 @@ TEST(NodeGraphTest, FindsTheNearestNodeWithinReach)
         const Node* nearest = graph.findNearestNode(position);
         EXPECT_EQ(nearest ? nearest->m_id : -1, id) << position.X;
     }
+}
+
+TEST(NodeGraphTest, ReportsAFileThatGivesNoPointAsUnread)
+{
+    testsupport::TempWorkDir dir;
+    std::filesystem::create_directory("folder.txt"); // opens, but no line can be read
     EXPECT_FALSE(NodeGraph().load("missing.txt"));
+    EXPECT_FALSE(NodeGraph().load("folder.txt"));
+    for (const worldtest::NodeFile& file : worldtest::readableNodeFiles())
+    {
+        testsupport::writeFile("nodes.txt", file.text);
+        NodeGraph graph;
+        EXPECT_EQ(graph.load("nodes.txt"), file.points > 0) << file.name;
+        EXPECT_EQ(graph.getNodes().size(), file.points) << file.name;
+    }
 }
 
 class GameNodesTest : public testsupport::QuietNullDeviceTest

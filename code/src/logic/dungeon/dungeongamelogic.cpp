@@ -102,7 +102,7 @@ void DungeonGameLogic::init()
     GameWorld& world = *g_gameBase->m_world;
     // The layout reader logs a map it cannot read and refreshes the map view.
     readDungeonLayout(*g_device->getVideoDriver(), kMapPath, world, *m_view);
-    // Read once: a second load would add every node again. Without it the masks stand still.
+    // Read once: a second load would add every node again. Without a point the masks stand still.
     if (!world.getNodeGraph().load())
         Talvoren::logError(L"Could not read the patrol paths of %p", NodeGraph::kDefaultPath);
 

@@ -1,6 +1,7 @@
-// Every song a trigger waits for is taught on screen before the player reaches
-// it: a scene plays its notes while the hero holds the shell (so the note sheet
-// shows them), or a notice names its notes.
+// Every song a trigger waits for, or whose effect a place needs, is taught on
+// screen before the player reaches it: a scene plays its notes while the hero
+// holds the shell (so the note sheet shows them), or a notice names its notes.
+// Each teaching scene plays exactly the melodies of the songs it gives.
 
 #include "code/src/songs/sheetpresses.h"
 #include "code/src/songs/songbook.h"
@@ -23,6 +24,29 @@ using datatest::ScriptCall;
 const std::vector<std::string> kRoute = {"intro.omx", "bars.omx",  "mother.omx", "vaultdoor.omx",
                                          "vault.omx", "queen.omx", "heal.omx",   "bridge.omx",
                                          "sister.omx", "door.omx", "king.omx",   "finale.omx"};
+
+//! Songs no trigger waits for, needed for their effect at the first place of the
+//! route past the spot that needs them.
+const std::map<std::string, std::set<irr::s32>> kSongsNeededForTheirEffect = {
+    {"vaultdoor.omx", {6}}, // Mother's Requiem holds the crusher's stone on the way to the vault's door
+    {"king.omx", {8}},      // Ode to Sol drives back the dark corridor before the king's room
+};
+
+//! A scene that plays songs on the shell, and the songs it plays and then gives, in order.
+struct TeachingScene
+{
+    std::string script;
+    std::vector<irr::s32> songs;
+};
+
+const std::vector<TeachingScene> kTeachingScenes = {
+    {"intro.omx", {1}},     // Prelude of the Faceless King
+    {"mother.omx", {6}},    // Mother's Requiem
+    {"vault.omx", {10, 3}}, // Minuet of Growth, then the lullaby
+    {"queen.omx", {7}},     // Goddess' Mercy
+    {"sister.omx", {8}},    // Ode to Sol
+    {"king.omx", {14}},     // the sister's song
+};
 
 //! The tone keys' letters, tone 0 first.
 const std::wstring kToneLetters = L"GHJKL";
@@ -121,10 +145,22 @@ std::map<std::string, std::set<irr::s32>> songsAwaitedByScript()
     return awaited;
 }
 
-TEST_F(TaughtSongsTest, EveryAwaitedSongIsShownOrNamedBeforeItsPlace)
+//! The songs a script gives the hero, in order.
+std::vector<irr::s32> songsGiven(const std::vector<ScriptCall>& calls)
 {
-    const std::map<std::string, std::set<irr::s32>> awaited = songsAwaitedByScript();
+    std::vector<irr::s32> songs;
+    for (const ScriptCall& call : calls)
+        if (call.command == L"gotSong")
+            songs.push_back(static_cast<irr::s32>(call.numbers.at(0)));
+    return songs;
+}
+
+TEST_F(TaughtSongsTest, EveryAwaitedOrNeededSongIsShownOrNamedBeforeItsPlace)
+{
+    std::map<std::string, std::set<irr::s32>> awaited = songsAwaitedByScript();
     ASSERT_GE(awaited.size(), 5u);
+    for (const auto& [script, songs] : kSongsNeededForTheirEffect)
+        awaited[script].insert(songs.begin(), songs.end());
     std::map<std::string, ScriptTeaching> teachingByScript;
     bool holdsShell = false;
     for (const std::string& name : kRoute)
@@ -148,8 +184,32 @@ TEST_F(TaughtSongsTest, EveryAwaitedSongIsShownOrNamedBeforeItsPlace)
                 const ScriptTeaching& teaching = teachingByScript[*earlier];
                 taught = contains(teaching.shownRuns, notes) || contains(teaching.namedRuns, notes);
             }
-            EXPECT_TRUE(taught) << script << " waits for song " << song << ", which no earlier scene shows or names";
+            EXPECT_TRUE(taught) << script << " needs song " << song << ", which no earlier scene shows or names";
         }
+    }
+}
+
+TEST_F(TaughtSongsTest, EachTeachingScenePlaysTheMelodiesOfTheSongsItGives)
+{
+    std::set<std::string> teaching;
+    for (const TeachingScene& scene : kTeachingScenes)
+    {
+        teaching.insert(scene.script);
+        const std::vector<ScriptCall> calls = datatest::readScriptCalls(scene.script);
+        std::vector<std::vector<int>> melodies;
+        for (const irr::s32 song : scene.songs)
+            melodies.push_back(melody(song));
+        bool shownOnTheSheet = true;
+        EXPECT_EQ(teachingOf(calls, shownOnTheSheet).shownRuns, melodies) << scene.script;
+        EXPECT_EQ(songsGiven(calls), scene.songs) << scene.script;
+    }
+    for (const std::string& name : datatest::shippedScriptNames())
+    {
+        if (teaching.count(name) > 0)
+            continue;
+        bool shownOnTheSheet = true;
+        EXPECT_TRUE(teachingOf(datatest::readScriptCalls(name), shownOnTheSheet).shownRuns.empty())
+            << name << " plays tones but is no teaching scene";
     }
 }
 

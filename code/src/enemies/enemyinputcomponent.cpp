@@ -31,8 +31,28 @@ const irr::f32 kSlowDown = 0.75f;
 const irr::f32 kKillDistance = 3.0f;
 const irr::f32 kSingDistance = 90.0f;
 const irr::u32 kPlayerId = 0;
+// Node to node legs of a patrol in one frame; a frame of seconds stops after them.
+const int kMaxLegs = 64;
 // Tones 0 to 4; track 5 of a sheet is never sung.
 const int kSungTracks = 5;
+
+irr::core::vector3df flatPosition(const GameActor* actor)
+{
+    irr::core::vector3df flat = actor->getPosition();
+    flat.Y = 0.0f;
+    return flat;
+}
+
+irr::f32 distanceToSegment(const irr::core::vector3df& point, const irr::core::vector3df& from,
+                           const irr::core::vector3df& to)
+{
+    const irr::core::vector3df path = to - from;
+    const irr::f32 lengthSq = path.getLengthSQ();
+    if (!(lengthSq > 0.0f))
+        return point.getDistanceFrom(from);
+    const irr::f32 along = std::clamp((point - from).dotProduct(path) / lengthSq, 0.0f, 1.0f);
+    return point.getDistanceFrom(from + path * along);
+}
 
 const MusicSheet* enemySong()
 {
@@ -58,8 +78,7 @@ void EnemyInputComponent::update(GameActor* actor, PhysicsComponent* physics)
 {
     if (!g_gameBase->m_gameplayActive)
         return;
-    irr::core::vector3df flat = actor->getPosition();
-    flat.Y = 0.0f;
+    const irr::core::vector3df flat = flatPosition(actor);
     const irr::scene::ICameraSceneNode* camera = g_gameBase->m_camera;
     // Without a camera there is nobody to see or hunt.
     if (camera)
@@ -70,16 +89,13 @@ void EnemyInputComponent::update(GameActor* actor, PhysicsComponent* physics)
     irr::core::vector3df direction(0.0f, 0.0f, 0.0f);
     const irr::f32 frameMs = static_cast<irr::f32>(m_clock->frameMs());
     if (!m_detected)
-    {
-        direction = patrol(actor, flat);
-        const irr::f32 speed = frameMs * kPatrolSpeed * (g_gameBase->m_slowDown ? kSlowDown : 1.0f);
-        physics->move(actor, direction * speed);
-    }
+        direction = patrol(actor, physics, frameMs * kPatrolSpeed * (g_gameBase->m_slowDown ? kSlowDown : 1.0f));
     else
     {
         direction = (camera->getPosition() - flat).normalize();
+        const irr::core::vector3df before = actor->getPosition();
         physics->move(actor, direction * (frameMs * kChaseSpeed));
-        if (actor->getPosition().getDistanceFrom(g_gameBase->m_playerPosition) < kKillDistance)
+        if (distanceToSegment(g_gameBase->m_playerPosition, before, actor->getPosition()) < kKillDistance)
             globalTrigger(DieEvent(kPlayerId));
     }
 
@@ -115,15 +131,36 @@ void EnemyInputComponent::look(const irr::core::vector3df& flat, const irr::core
     }
 }
 
-irr::core::vector3df EnemyInputComponent::patrol(GameActor* actor, const irr::core::vector3df& flat)
+irr::core::vector3df EnemyInputComponent::patrol(GameActor* actor, PhysicsComponent* physics, irr::f32 speed)
 {
     if (!m_target)
         m_target = g_gameBase->m_world->getNodeGraph().findNearestNode(actor->getPosition());
     if (!m_target)
         return irr::core::vector3df(0.0f, 0.0f, 0.0f);
-    if (m_target->m_position.getDistanceFrom(flat) < kNodeReached)
-        chooseNextTarget();
-    return (m_target->m_position - flat).normalize();
+
+    const irr::f32 reach = physics->frameReach();
+    irr::core::vector3df direction;
+    for (int leg = 0; leg < kMaxLegs; ++leg)
+    {
+        const irr::core::vector3df flat = flatPosition(actor);
+        if (m_target->m_position.getDistanceFrom(flat) < kNodeReached)
+            chooseNextTarget();
+        const irr::f32 toNode = m_target->m_position.getDistanceFrom(flat);
+        direction = (m_target->m_position - flat).normalize();
+        if (!(speed * reach > toNode))
+        {
+            physics->move(actor, direction * speed);
+            return direction;
+        }
+        // The node lies within this frame's walk: stop on it and go on from there.
+        const irr::f32 legSpeed = toNode / reach;
+        physics->move(actor, direction * legSpeed);
+        speed -= legSpeed;
+        // A node next to its neighbours, or one the mask cannot reach: the frame's walk ends.
+        if (toNode < kNodeReached || !(m_target->m_position.getDistanceFrom(flatPosition(actor)) < kNodeReached))
+            return direction;
+    }
+    return direction;
 }
 
 void EnemyInputComponent::chooseNextTarget()

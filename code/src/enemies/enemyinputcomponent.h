@@ -38,7 +38,9 @@ public:
 private:
     void look(const irr::core::vector3df& flat, const irr::core::vector3df& rotation,
               const irr::core::vector3df& camera);
-    irr::core::vector3df patrol(GameActor* actor, const irr::core::vector3df& flat);
+    //! Walks the frame's distance along the graph, node after node as short
+    //! frames would; returns the last direction taken.
+    irr::core::vector3df patrol(GameActor* actor, PhysicsComponent* physics, irr::f32 speed);
     //! The next node from the target: a random neighbour other than the previous node.
     void chooseNextTarget();
     void sing(GameActor* actor);

@@ -5,9 +5,12 @@
 #include "code/src/world/physicscomponent.h"
 
 #include <functional>
+#include <optional>
 
 namespace Belgarune
 {
+class GameWorld;
+
 class StandardPhysicsComponent : public PhysicsComponent
 {
 public:
@@ -20,14 +23,21 @@ public:
 
     //! Holds position and look vector at the height; places the camera for the player.
     void update(GameActor* actor, IDungeonView* view) override;
-    //! 0.0125 units per millisecond times the direction's length; frames of
-    //! 7 ms or less move nothing. Slides: x part first, then z part.
+    //! The frame's reach times the direction's length, walked in pieces of at
+    //! most a quarter cell so that no wall or bars are stepped over. Each piece
+    //! slides: x part first, then z part; a piece blocked every way ends the move.
     void move(GameActor* actor, const irr::core::vector3df& direction) override;
+    //! 0.0125 units per millisecond of the frame; 0 for frames of 7 ms or less.
+    irr::f32 frameReach() const override;
 
     //! The global device's frame time; 0 without a device.
     static irr::u32 deviceFrameTime();
 
 private:
+    //! from + delta, else its x part, else its z part; none when all three collide.
+    static std::optional<irr::core::vector3df> slide(const GameWorld& world, const irr::core::vector3df& from,
+                                                     const irr::core::vector3df& delta);
+
     FrameTime m_frameTime;
 };
 } // namespace Belgarune

@@ -19,6 +19,9 @@ public:
     virtual void update(GameActor* actor, IDungeonView* view) = 0;
     //! The direction's length sets the speed; the base moves nothing.
     virtual void move(GameActor*, const irr::core::vector3df&) {}
+    //! How far a direction of length 1 carries the actor this frame; 0 while
+    //! move would move nothing.
+    virtual irr::f32 frameReach() const { return 0.0f; }
 
     irr::s32 getHeight() const { return m_height; }
 

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -70,9 +71,10 @@ protected:
         g_gameBase->m_slowDown = false;
     }
 
-    void loadNodes(const std::string& connections)
+    void loadNodes(const std::string& connections) { loadGraph(kSquarePoints + connections); }
+    void loadGraph(const std::string& text)
     {
-        testsupport::writeFile("nodes.txt", kSquarePoints + connections);
+        testsupport::writeFile("nodes.txt", text);
         g_gameBase->m_world->getNodeGraph().load("nodes.txt");
     }
     //! An enemy at the position, heading along +x.
@@ -189,6 +191,82 @@ TEST_F(EnemyTest, TenThousandFramesOfPatrolStayOnTheGraph)
     EXPECT_GT(targets.size(), 100u); // 3400 units of walk, 20 or 28 units an edge
 }
 
+TEST_F(EnemyTest, LongFramesNeverCarryAMaskThroughAWallOrBars)
+{
+    enum class Block
+    {
+        Wall,
+        Bars
+    };
+    const irr::u32 frameLengths[] = {8, 16, 50, 150, 300};
+    // A line from x 240 to 300 along z 200; cell 25 blocks x from 242 to 258.
+    const char* const line = "[points]\n1,24,480\n2,30,480\n[connections]\n1,2\n";
+    const vector3df start(236.0f, 5.0f, 200.0f);
+    for (const Block block : {Block::Wall, Block::Bars})
+        for (const bool hunting : {false, true})
+            for (const irr::u32 frameMs : frameLengths)
+            {
+                const std::string name = std::string(block == Block::Wall ? "wall, " : "bars, ") +
+                                         (hunting ? "hunting, " : "patrolling, ") + std::to_string(frameMs) + " ms";
+                resetWorld();
+                loadGraph(line);
+                GameActor& enemy = addEnemy(start);
+                if (hunting)
+                {
+                    m_clock.frame = 8;
+                    placeCamera(start + vector3df(50.0f, 2.0f, 0.0f)); // seen with the way still open
+                    frame();
+                    ASSERT_TRUE(m_input->isDetected()) << name;
+                    placeCamera(start + vector3df(75.0f, 2.0f, 0.0f)); // beyond 60 he stays hunted
+                }
+                if (block == Block::Wall)
+                {
+                    for (irr::s32 j = 5; j <= 60; ++j)
+                        g_gameBase->m_world->setWalkable(MapCoord(25, 0, j), false);
+                }
+                else
+                {
+                    for (irr::s32 i = 15; i <= 35; ++i) // a corridor along z 200, closed by bars
+                        for (const irr::s32 j : {19, 21})
+                            g_gameBase->m_world->setWalkable(MapCoord(i, 0, j), false);
+                    g_gameBase->m_world->setWalkable(MapCoord(25, 0, 20), false);
+                }
+                m_clock.frame = frameMs;
+                const irr::f32 perFrame = static_cast<irr::f32>(frameMs * frameMs) * (hunting ? 0.0009375f : 0.0003125f);
+                for (irr::f32 walked = 0.0f; walked < 40.0f; walked += perFrame)
+                {
+                    frame();
+                    ASSERT_LT(enemy.getPosition().X, 242.0f) << name;
+                }
+                EXPECT_EQ(m_input->isDetected(), hunting) << name;
+                EXPECT_GT(enemy.getPosition().X, 239.0f) << name; // it did walk up to them
+            }
+}
+
+TEST_F(EnemyTest, PatrolOfLongFramesTurnsAtTheNodesAndKeepsItsPace)
+{
+    const irr::u32 frameLengths[] = {16, 50, 150, 300, 3600000}; // the last: a suspended machine
+    for (const irr::u32 frameMs : frameLengths)
+    {
+        resetWorld();
+        loadNodes("1,2\n"); // from (200, 200) to (220, 200) and back
+        GameActor& enemy = addEnemy(kStart);
+        m_clock.frame = frameMs;
+        const irr::f32 perFrame = static_cast<irr::f32>(frameMs) * static_cast<irr::f32>(frameMs) * 0.0003125f;
+        targetsOver(200, [&](int i) {
+            const vector3df position = enemy.getPosition();
+            ASSERT_TRUE(position.X > 199.99f && position.X < 220.01f && std::abs(position.Z - 200.0f) < 0.01f)
+                << frameMs << " ms, frame " << i << ": " << position.X << ", " << position.Z;
+            if (perFrame < 1.0f || perFrame > 100.0f || i >= 5)
+                return;
+            // Turning exactly at each end, it goes 40 units to and fro at its full pace.
+            const irr::f32 along = std::fmod(perFrame * static_cast<irr::f32>(i + 1), 40.0f);
+            EXPECT_NEAR(position.X, 200.0f + (along < 20.0f ? along : 40.0f - along), 1e-3f)
+                << frameMs << " ms, frame " << i;
+        });
+    }
+}
+
 TEST_F(EnemyTest, SpotsThePlayerInFrontWithinSixtyUnitsAndAFreeLineOfSight)
 {
     const irr::f32 kNoCamera = 1e9f;
@@ -256,6 +334,32 @@ TEST_F(EnemyTest, HunterKillsEveryFrameWithinThreeUnits)
     EXPECT_EQ(events.deaths().back(), 0u);
 }
 
+TEST_F(EnemyTest, HunterKillsWhenItsPathThisFramePassesWithinThreeUnits)
+{
+    logictest::EventRecorder events;
+    struct Case
+    {
+        vector3df player; // from the hunter's start; a frame of 100 ms carries it 9.375 along x
+        bool dies;
+    };
+    const Case cases[] = {{{5.0f, 0.0f, 0.0f}, true},  {{5.0f, 0.0f, 2.9f}, true}, {{9.0f, 0.0f, -2.5f}, true},
+                          {{-2.5f, 0.0f, 0.0f}, true}, {{5.0f, 0.0f, 3.1f}, false}, {{13.0f, 0.0f, 0.0f}, false},
+                          {{-3.5f, 0.0f, 0.0f}, false}};
+    for (const Case& testCase : cases)
+    {
+        resetWorld();
+        const std::size_t before = events.deaths().size();
+        GameActor& enemy = addEnemy();
+        m_clock.frame = 100;
+        placeCamera(kStart + vector3df(30.0f, -5.0f, 0.0f)); // level with the enemy: the chase runs along x
+        g_gameBase->m_playerPosition = kStart + testCase.player;
+        frame();
+        ASSERT_NEAR(enemy.getPosition().X, kStart.X + 9.375f, 1e-3f);
+        EXPECT_EQ(events.deaths().size() - before, testCase.dies ? 1u : 0u)
+            << testCase.player.X << ", " << testCase.player.Z;
+    }
+}
+
 TEST_F(EnemyTest, SpeedGrowsWithTheSquareOfTheFrameTime)
 {
     struct Case
@@ -268,7 +372,8 @@ TEST_F(EnemyTest, SpeedGrowsWithTheSquareOfTheFrameTime)
     };
     const Case cases[] = {{false, false, true, 40, 0.5f}, {false, true, true, 40, 0.375f},
                           {false, false, true, 20, 0.125f}, {true, false, true, 40, 1.5f},
-                          {true, true, true, 40, 1.5f},    {false, false, true, 7, 0.0f},
+                          {true, true, true, 40, 1.5f},    {true, false, true, 300, 84.375f},
+                          {false, false, true, 7, 0.0f},
                           {false, false, false, 40, 0.0f}, {true, false, false, 40, 0.0f}};
     for (const Case& testCase : cases)
     {

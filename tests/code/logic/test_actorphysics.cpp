@@ -97,6 +97,63 @@ TEST_F(PhysicsTest, BlockedEveryWayKeepsPositionAndLook)
     EXPECT_EQ(actor.getRotation(), vector3df(0.3f, 5.0f, -7.7f));
 }
 
+TEST_F(PhysicsTest, LongFramesKeepTheirDistanceButNeverStepOverABlockedCell)
+{
+    struct Case
+    {
+        irr::u32 frameMs;
+        irr::f32 wishPerMs; // 0.025 a patrolling mask, 0.075 a hunting one
+    };
+    const Case cases[] = {{8, 0.025f},  {16, 0.025f}, {50, 0.025f},  {150, 0.025f},    {300, 0.025f},
+                          {8, 0.075f},  {16, 0.075f}, {50, 0.075f},  {150, 0.075f},    {300, 0.075f},
+                          {400, 0.075f}, {3600000, 0.075f}}; // an hour: a suspended machine
+    for (const Case& testCase : cases)
+    {
+        const irr::f32 frame = static_cast<irr::f32>(testCase.frameMs);
+        const vector3df wish(0.0f, 0.0f, frame * testCase.wishPerMs);
+        const irr::f32 distance = wish.Z * frame * 0.0125f;
+        m_frameMs = testCase.frameMs;
+
+        // A room along z from 45 to 605 (250 units of it free ahead), then a blocked cell row.
+        g_gameBase->m_world = std::make_unique<GameWorld>();
+        openBlock(world(), 5, 5, 15, 60);
+        GameActor& actor = makeActor(vector3df(100.0f, 5.0f, 300.0f));
+        if (distance < 250.0f)
+        {
+            move(wish);
+            EXPECT_NEAR(actor.getPosition().Z, 300.0f + distance, 1e-4f * distance) << testCase.frameMs;
+            EXPECT_EQ(actor.getRotation() - actor.getPosition(), vector3df(1.0f, 0.0f, 0.0f));
+        }
+
+        world().setWalkable(MapCoord(10, 0, 40), false); // bars 3 units ahead of a mask at z 392
+        for (const irr::s32 i : {9, 11})
+            world().setWalkable(MapCoord(i, 0, 40), false); // and the walls beside them
+        actor.setPosition(vector3df(100.0f, 5.0f, 380.0f));
+        for (irr::f32 walked = 0.0f; walked < 40.0f; walked += distance)
+        {
+            move(wish);
+            ASSERT_LT(actor.getPosition().Z, 392.0f) << testCase.frameMs << " ms, " << testCase.wishPerMs;
+        }
+        // Up to the bars, short of them by less than a piece; a move across the whole grid is cut.
+        if (distance < 250.0f)
+        {
+            EXPECT_GT(actor.getPosition().Z, 389.5f) << testCase.frameMs;
+        }
+    }
+}
+
+TEST_F(PhysicsTest, EveryPieceOfALongMoveSlides)
+{
+    openBlock(world(), 5, 10, 15, 10); // a corridor along x: z from 98 to 102 is free
+    world().setWalkable(MapCoord(12, 0, 10), false); // a wall across it: x from 112 on is blocked
+    m_frameMs = 300;                                 // 3.75 units for a direction of length 1
+    GameActor& actor = makeActor(vector3df(100.0f, 5.0f, 101.5f));
+    // 22.5 along x and 30 along z: 15 pieces of (1.5, 2) each slide along x, up to the wall.
+    move(vector3df(6.0f, 0.0f, 8.0f));
+    EXPECT_EQ(actor.getPosition(), vector3df(110.5f, 5.0f, 101.5f));
+    EXPECT_EQ(actor.getRotation(), vector3df(111.5f, 5.0f, 101.5f));
+}
+
 TEST_F(PhysicsTest, RoundObstaclesBlockMovement)
 {
     openBlock(world(), 5, 5, 15, 15);

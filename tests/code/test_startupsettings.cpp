@@ -25,6 +25,7 @@ TEST(StartupSettings, WindowSizeClampsEachSideOrTakesTheDesktop)
     EXPECT_EQ(desktopAsked, 1);
     EXPECT_EQ(deriveWindowSize(-1, 720, desktop), Size(640, 720));
     EXPECT_EQ(deriveWindowSize(5000, 100, desktop), Size(1920, 480));
+    EXPECT_EQ(deriveWindowSize(100, 5000, desktop), Size(640, 1280));
     EXPECT_EQ(deriveWindowSize(1280, -1, desktop), Size(1280, 480));
     EXPECT_EQ(desktopAsked, 1);
 }

@@ -9,7 +9,7 @@
 #   (build both), then: JOBS=4 ../mc/scripts/mutation-check.sh ../mc/build ../mc/build-asan [fault list]
 #
 # First the baseline: every test program the faults will run is built and run
-# once without a fault; one that fails stops the check. Then, per fault, its
+# once without a fault; one that fails stops the check (exit 2). Then, per fault, its
 # "tests:" programs run first, then those of the folder mirroring its file
 # under tests/ (code/src/songs/x.cpp -> tests/code/songs/, code/src/x.cpp ->
 # tests/code/, gui/x.cpp -> tests/gui/; a mirror without tests gives way to the
@@ -194,7 +194,7 @@ flush
 
 # ---- the check ------------------------------------------------------------
 
-CAUGHT_FOLDER=() CAUGHT_FALLBACK=() SURVIVED=() SKIPPED=() NOT_FOUND=() NOT_BUILT=() LIST_ERRORS=()
+CAUGHT_OWN=() CAUGHT_FALLBACK=() SURVIVED=() SKIPPED=() NOT_FOUND=() NOT_BUILT=() LIST_ERRORS=()
 ALL_PROGRAMS=($(all_programs))
 
 # Sets PROBLEM to why a fault cannot be planted as written (empty when it
@@ -245,7 +245,7 @@ verdict() {
     skipped) SKIPPED+=("$entry ($detail)"); echo "SKIPPED $entry: $detail" ;;
     unbuilt) NOT_BUILT+=("$entry"); echo "NOT BUILT $entry ($detail)" ;;
     survived) SURVIVED+=("$entry"); echo "SURVIVED $entry ($detail)" ;;
-    folder) CAUGHT_FOLDER+=("$entry"); echo "caught   $entry  by $detail" ;;
+    hint | folder) CAUGHT_OWN+=("$entry"); echo "caught   $entry  by $detail" ;;
     fallback) CAUGHT_FALLBACK+=("$entry"); echo "caught   $entry  by $detail" ;;
   esac
 }
@@ -288,6 +288,9 @@ check_fault() {
     fi
   fi
   restore
+  if [ "$how" = folder ] && [ -n "$caught" ]; then
+    case " ${F_HINTS[$i]} " in *" $caught "*) how="hint" ;; esac
+  fi
 
   local took="$(($(date +%s) - started_at)) s"
   if [ $status -eq 2 ]; then
@@ -321,10 +324,10 @@ for i in "${!F_FILE[@]}"; do check_fault "$i"; done
 # Leave the build dirs holding the program as it is.
 for build in "${!chosen_by_build[@]}"; do cmake --build "$build" -j"$JOBS" >/dev/null 2>&1; done
 
-caught=$((${#CAUGHT_FOLDER[@]} + ${#CAUGHT_FALLBACK[@]}))
+caught=$((${#CAUGHT_OWN[@]} + ${#CAUGHT_FALLBACK[@]}))
 echo
 echo "faults: ${#F_FILE[@]}, time: $(($(date +%s) - start)) s, logs in $LOG_DIR"
-echo "caught: $caught (by their own tests: ${#CAUGHT_FOLDER[@]}, by the fallback: ${#CAUGHT_FALLBACK[@]})"
+echo "caught: $caught (by the tests they name or their folder's: ${#CAUGHT_OWN[@]}, by the fallback: ${#CAUGHT_FALLBACK[@]})"
 echo "survived: ${#SURVIVED[@]}, skipped: ${#SKIPPED[@]}, not found: ${#NOT_FOUND[@]}, not built: ${#NOT_BUILT[@]}, list errors: ${#LIST_ERRORS[@]}"
 for entry in "${SURVIVED[@]}"; do echo "SURVIVED: $entry"; done
 for entry in "${SKIPPED[@]}"; do echo "SKIPPED: $entry"; done

@@ -2,11 +2,12 @@
 # The game's acceptance test: the whole level played by key presses, from the
 # splash through "New game" to the finale, whose end() closes the game with
 # status 0. The hero never turns, so he always looks east: W and S walk east
-# and west, Q and E step north and south. Every leg ends against a wall or
-# slides along one into the opening it is after, so small timing errors do
-# not add up. Each scene, song and door is checked through the scripts it
-# starts; screenshots of the way are kept in the artifact folder. On one leg
-# the hero walks into a mask's sight on purpose and dies once.
+# and west, Q and E step north and south. A leg ends on something the game
+# shows, not after a time: against a wall (the view stands still), where an
+# item's pick-up prompt shows, or where a trigger's script starts; a slow
+# machine only makes it longer. Each scene, song and door is checked through
+# the scripts it starts; screenshots of the way are kept in the artifact
+# folder. On one leg the hero walks into a mask's sight on purpose and dies once.
 source "$(dirname "$0")/lib.sh"
 
 make_work_tree "$(test_ini 800 600)"
@@ -81,9 +82,75 @@ sing_for_script() {
   done
   fail "playing $* never started $name"
 }
-# Plays a song with an effect twice: once its effect runs, the tone keys rest,
-# so the second time only counts when the first was not recognised.
-sing_twice() { play "$@"; sleep 2.2; play "$@"; }
+# The near floor and walls, above the captions, in grey: they change at once when the hero moves.
+view_probe() {
+  screenshot "$1"
+  convert "$ARTIFACTS/$1.png" -crop 600x130+100+320 +repage -colorspace Gray "$WORK/$1.png"
+}
+probes_differ() {
+  local differing
+  differing="$(compare -metric AE -fuzz 3% "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 | cut -d' ' -f1 || true)"
+  [ "${differing%.*}" -ge 200 ]
+}
+# The view stands still: three probes 0.3 s apart hardly differ.
+view_still() {
+  view_probe still-a
+  sleep 0.3
+  view_probe still-b
+  probes_differ still-a still-b && return 1
+  sleep 0.3
+  view_probe still-c
+  ! probes_differ still-b still-c
+}
+# Holds the keys $3... for at least $1 seconds, then until the hero stands
+# against a wall and the view stands still. A leg that ends against a wall
+# loses nothing by walking on, so after $2 seconds the keys are let go
+# without failing.
+hold_until_still() {
+  local least="$1" deadline=$(( $(date +%s) + $2 )); shift 2
+  xdotool keydown "$@"
+  sleep "$least"
+  until view_still || [ "$(date +%s)" -ge "$deadline" ]; do :; done
+  release "$@"
+}
+# Prints the bright caption pixels (a notice or the pick-up prompt) left of
+# the map in the screenshot $1; true when there are enough for letters.
+caption_letters() {
+  convert "$ARTIFACTS/playthrough-$1.png" -crop 500x60+100+455 +repage -colorspace Gray -threshold 97% \
+    -format "%[fx:round(mean*w*h)]" info: | awk '{ print $1; exit !($1 > 100) }'
+}
+caption_shown() { shot caption-probe; caption_letters caption-probe >/dev/null; }
+caption_gone() { ! caption_shown; }
+# Waits until no notice is shown, so that the next caption seen is new.
+wait_for_quiet_captions() { wait_until 30 caption_gone || fail "a caption stays on screen"; }
+# Walks with the key $3 for $4 seconds, well short of the item $1, then in
+# steps of a few units until its pick-up prompt shows, at most $2 steps, and
+# picks it up. Between steps the hero stands while the prompt fades in, so he
+# never walks through an item's reach unseen.
+walk_to_item() {
+  local name="$1" steps="$2" key="$3" lead="$4" _
+  wait_for_quiet_captions
+  hold "$lead" "$key"
+  for _ in $(seq 1 "$steps"); do
+    hold 0.3 "$key"
+    if wait_until 1 caption_shown; then
+      xdotool key space
+      sleep 0.5
+      return 0
+    fi
+  done
+  fail "walking never came near $name"
+}
+# Plays a song with an effect until the caption that names it played shows, at most three times.
+sing_until_heard() {
+  local name="$1" _; shift
+  wait_for_quiet_captions
+  for _ in 1 2 3; do
+    play "$@"
+    wait_until 3 caption_shown && return 0
+  done
+  fail "playing $* never played $name"
+}
 shot() { screenshot "playthrough-$1"; }
 # Pixels that differ between the areas WxH+X+Y ($3) of the screenshots $1 and $2.
 changed_pixels() {
@@ -109,135 +176,147 @@ xdotool key Down Return # "New game"
 expect_script "the intro"
 sleep 10
 shot 02-intro
-sleep 34 # the intro's scene: camera flight, the tale, the Prelude shown
+sleep 36 # the intro's scene: camera flight, the tale, the Prelude shown
 
 # The prologue room: the shell two cells south and three east of the start.
 hold 1.6 e
-hold 2.4 w
-xdotool key space
-sleep 0.5
+walk_to_item "the shell" 20 w 1.2
 shot 03-shell
 # North-east through the room's door into the hub, up to its north-east corner.
-hold 13 w q
+hold_until_still 10 25 w q
 # The map lies one cell south of the north wall, five cells west of the corner.
 hold 0.96 e
-hold 4.16 s
-xdotool key space
-sleep 0.5
+walk_to_item "the map" 20 s 2
 shot 04-map
-# The map, once carried, is drawn at the bottom right.
-[ "$(changed_pixels 03-shell 04-map 200x150+600+450)" -gt 500 ] || fail "the map was not picked up"
-# On purpose into the gallery mask's sight: down the hub to its south wall,
-# west into its south-west corner, then north along the west wall, which lets
-# him through the gallery's door. The mask sounds its alarm, hunts him down
-# and kills him: reset.omx and its hint start, a heart is lost, and he wakes
-# at the hub's resting place, looking east along the row of the bars' corridor.
+# The map, once carried, is drawn at the bottom right, with the viewer's cell in pure blue.
+viewer_pixels="$(convert "$ARTIFACTS/playthrough-04-map.png" -crop 200x150+600+450 +repage -fill black \
+  +opaque "rgb(0,0,255)" -format "%[fx:round(mean*w*h)]" info:)"
+[ "$viewer_pixels" -gt 4 ] || fail "the map was not picked up"
+
+# Before the Requiem is learnt: south-east down the hub's east wall, into the
+# east corridor and the crusher corridor's east wall, until the warning stops
+# him; it names the room where the song is learnt.
+hold_until_script "the crusher's warning" 30 w e
+sleep 1
+shot 05-crusher-warning-unlearnt
+sleep 3 # until the warning gives him back the keys
+# Out to the east corridor, which arms the warning again, and back in: it comes again.
+hold_until_script "the warning's re-arming" 10 q
+hold_until_script "the crusher's second warning" 10 e
+sleep 1
+shot 05a-crusher-warning-again
+sleep 3
+# Back to the hub, arming the warning once more on the way: its north-west
+# corner, past the resting place.
+hold_until_script "the warning's second re-arming" 10 q
+hold_until_still 0.5 10 q
+hold_until_still 6 20 s
+hold_until_still 6 20 q
+
+# On purpose into the gallery mask's sight: down the hub's west wall to its
+# south-west corner, then back north along the west wall, which lets him
+# through the gallery's door. The mask sounds its alarm, hunts him down and
+# kills him: reset.omx and its hint start, a heart is lost, and he wakes at
+# the hub's resting place, looking east along the row of the bars' corridor.
 hearts_at_start="$(heart_pixels 03-shell)"
 [ "$hearts_at_start" -gt 20 ] || fail "no hearts found at the top left"
-hold 10 e
-hold 2 s
+hold_until_still 10 25 e
 xdotool keydown s q
 sleep 3
-shot 04a-gallery # the door to the hub, seen from inside, unless he is caught already
+shot 06a-gallery # the door to the hub, seen from inside, unless he is caught already
 # A slow machine makes long frames, over which a hunting mask may step past
 # him a few times before it comes within its reach.
 expect_script "the death's reset.omx" 90
 release s q
-shot 04b-caught
+shot 06b-caught
 expect_script "the hint after the death"
 sleep 6 # the death's four seconds and the wake-up
-shot 04c-respawn
-hearts_after_death="$(heart_pixels 04c-respawn)"
+shot 06c-respawn
+hearts_after_death="$(heart_pixels 06c-respawn)"
 [ "$hearts_after_death" -lt $((hearts_at_start * 8 / 10)) ] || fail "the death cost no heart"
 [ "$hearts_after_death" -gt $((hearts_at_start * 5 / 10)) ] || fail "the death cost more than one heart"
-# From the resting place east along the corridor to the bars, where the
-# Prelude lifts them.
-hold 4.5 w
-hold 1.5 w e
+# Where he wakes, the bars are in sight: the Prelude played there lifts them.
 sing_for_script "the bars' song trigger" g h j l j
 sleep 2
-shot 05-bars
-# Along the corridor to its end and north through the door into the mother's
-# room, up to the chasm, where the hero waits inside her scene's area.
-hold 11 w
+shot 07-bars
+# East along the corridor to its end, north through the door into the
+# mother's room, up to the chasm, where the hero waits inside her scene's area.
+hold_until_still 13 30 w
 hold_until_script "the mother's room" 10 q
-shot 06-mother
+shot 08-mother
 sleep 20
-# Her room: out of the doorway, against the west wall and the chasm, then to
-# the violin key.
+# Her room: a step in from the doorway, then west to the violin key.
 hold 1 q
-hold 3 s
-hold 3 q
-hold 0.96 w
-hold 0.96 e
-xdotool key space
-sleep 0.5
-shot 07-violin-key
+walk_to_item "the violin key" 20 s 0
+shot 09-violin-key
 
-# Out through the door, back along the corridor into the hub.
+# Out through the door into the corridor's east end, back along it into the hub.
 hold 1 e
-hold 4.5 w e
-hold 11.5 s
+hold_until_still 3 15 w e
+hold_until_still 9 25 s
 # Down the hub's east wall, into the east corridor and the crusher corridor's
-# east wall, a few steps in, where the corridor's warning stops him and shows
-# him the stone; back north against the east corridor's wall for a known start.
+# east wall, until the warning stops him, which now names the song.
 hold 1 e
 hold 2 w
-hold 10 w e
-expect_script "the crusher's warning" 5
-shot 08-crusher-warning
-sleep 5 # until the warning gives him back the keys
-hold 2.5 q
-shot 08a-crusher-corridor
-# Mother's Requiem slows the crusher while the hero passes under it; the cell
-# door at the corridor's end sinks when he stands before it.
-hold 2.56 e
-sing_twice l k j h g
+hold_until_script "the crusher's warning with the song" 30 w e
+sleep 1
+shot 10-crusher-warning
+# Mother's Requiem slows the crusher while the hero passes under it; the
+# cell door at the corridor's end sinks when he stands before it.
+sing_until_heard "Mother's Requiem" l k j h g
+shot 11-requiem
 xdotool keydown e
 expect_script "the crusher's fall" 20
-shot 09-crusher
+sleep 1
+shot 11a-crusher
+# The stone falls behind him and speaks of no death: the caption is still the
+# song's, or gone.
+if caption_letters 11a-crusher >/dev/null; then
+  [ "$(changed_pixels 11-requiem 11a-crusher 500x60+100+455)" -lt 200 ] || fail "a caption came as the stone fell"
+fi
 expect_script "the cell door" 20
 release e
 sleep 3
 hold_until_script "the vault" 20 s e
-shot 10-vault
+shot 12-vault
 sleep 23
-# The bass key on its pedestal in the vault's north-east corner.
-hold 3 e
+# The bass key on its pedestal in the vault's north-east: south to the chasm,
+# a step north, then east to it.
+hold_until_still 2 8 e
 hold 0.96 q
-hold 3.5 w
-xdotool key space
-sleep 0.5
-shot 11-bass-key
-# Back through the cell door and, under the Requiem again, north past the crusher.
-hold 4.5 q s
-sing_twice l k j h g
-xdotool keydown q
+walk_to_item "the bass key" 20 w 1.5
+shot 13-bass-key
+# Against the vault's north wall, a little west towards the cell door, and
+# under the Requiem north past the crusher, up to the east corridor's north wall.
+hold_until_still 0.5 6 q
+hold 1.5 s
+sing_until_heard "Mother's Requiem" l k j h g
+xdotool keydown q s
 expect_script "the crusher's second fall" 20
-sleep 15 # on up to the east corridor's north wall
-release q
+release s
+hold_until_still 6 20 q
 # East along the corridor to the queen's hall; her song at her stone.
 hold_until_script "the queen's hall" 30 w
-shot 12-queen
+shot 14-queen
 sleep 15
 sing_for_script "the queen's stone" j l k l j
 sleep 1
-shot 13-heal
+shot 15-heal
 # The stone gives back the heart the gallery's mask took.
-[ "$(heart_pixels 13-heal)" -ge $((hearts_at_start * 9 / 10)) ] || fail "the queen's stone did not heal"
+[ "$(heart_pixels 15-heal)" -ge $((hearts_at_start * 9 / 10)) ] || fail "the queen's stone did not heal"
 sleep 1
 # On to the sister's hall and its pit, which the Minuet of Growth bridges.
-hold 10 w
+hold_until_still 7 20 w
 sing_for_script "the bridge" h j k h j k
 sleep 4
-shot 14-bridge
+shot 16-bridge
 hold_until_script "the sister's scene" 10 w
-shot 15-sister
+shot 17-sister
 sleep 19
 # Ode to Sol before the stone door sinks it; wait until its light is spent.
-hold 5.5 w
+hold_until_still 4 12 w
 sing_for_script "the stone door" g j l g j l
-shot 16-door
+shot 18-door
 sleep 10
 # The dark corridor: tones hold the grey floor's darkness back; the first
 # dark run, along the corridor's north side, ends in the niche, where the
@@ -245,25 +324,40 @@ sleep 10
 # is read from, and east to the king's room.
 xdotool keydown w
 sleep 1.2 # through the doorway before leaning on the corridor's north wall
-walk_singing 16 q
+walk_singing 20 q
 release w
-shot 17-niche
+shot 19-niche
 sleep 6
-hold 4 e
+hold_until_still 3 8 e
 walk_singing_until_script "the king's room" 45 w
-shot 18-king
+shot 20-king
 # No heart was lost after the stone's healing. A lost heart takes a third of
 # them; the rest differ by a few edge pixels.
-[ "$(heart_pixels 18-king)" -ge $((hearts_at_start * 9 / 10)) ] || fail "the hero lost hit points on the way"
+[ "$(heart_pixels 20-king)" -ge $((hearts_at_start * 9 / 10)) ] || fail "the hero lost hit points on the way"
 sleep 22
 # Her song with all three keys: the finale, whose end() closes the game.
 sing_for_script "the finale" k h g h k
-sleep 7
-shot 19-finale
-# The finale's light fills the screen before the game closes.
-bright_pixels="$(convert "$ARTIFACTS/playthrough-19-finale.png" -crop 600x300+100+100 +repage -colorspace Gray \
-  -threshold 95% -format "%[fx:round(mean*w*h)]" info:)"
-[ "$bright_pixels" -gt 150000 ] || fail "the finale's white light never came ($bright_pixels bright pixels)"
+# Light grey to white pixels of the middle of the screenshot $1.
+bright_pixels() {
+  convert "$ARTIFACTS/playthrough-$1.png" -crop 600x300+100+100 +repage -colorspace Gray -threshold 95% \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+# A caption can be read in the screenshot $1: its letters are bright, and most of its band is not.
+caption_readable() {
+  local letters
+  letters="$(caption_letters "$1")" && [ "$letters" -lt 10000 ]
+}
+first_words() { shot 21-finale-words; caption_readable 21-finale-words; }
+wait_until 10 first_words || fail "the finale's first words cannot be read"
+# The finale's light fills the screen.
+full_light() { shot 21a-finale-light; [ "$(bright_pixels 21a-finale-light)" -gt 170000 ]; }
+wait_until 20 full_light || fail "the finale's white light never came"
+# Then it fades to dark, where the last words show.
+last_words() {
+  shot 21b-finale-last-words
+  [ "$(bright_pixels 21b-finale-last-words)" -lt 20000 ] && caption_readable 21b-finale-last-words
+}
+wait_until 20 last_words || fail "the finale's last words cannot be read"
 wait_for_exit 30
 [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS: $(cat "$WORK/stderr.txt")"
 echo "PASS: played through in $(( $(date +%s) - begin )) s"

@@ -17,9 +17,9 @@ make_work_tree "$(test_ini 800 600)"
 build_level "$HERO_X" $LINE "$BARS_X"
 new_game
 screenshot mask-bars-coming
-starve_game 25
-screenshot mask-bars-held
+starve_game 25 reset_ran
 reset_ran && fail "the mask came through the bars and killed the hero"
+screenshot mask-bars-held
 end_game
 
 make_work_tree "$(test_ini 800 600)"

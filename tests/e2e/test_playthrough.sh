@@ -130,6 +130,20 @@ changed_letters() {
 }
 caption_shown() { shot caption-probe; caption_letters caption-probe >/dev/null; }
 caption_gone() { ! caption_shown; }
+# Bright pixels of the strip WxH+X+Y $1 of the caption probe.
+bright_in() {
+  convert "$ARTIFACTS/playthrough-caption-probe.png" -crop "$1" +repage -colorspace Gray -threshold 97% \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+# A one-line caption stands out from the rows above and below it, which a
+# light floor does not.
+prompt_shown() {
+  shot caption-probe
+  local line around
+  line="$(bright_in 500x20+100+470)"
+  around=$(( $(bright_in 500x10+100+455) + $(bright_in 500x10+100+495) ))
+  [ $((line - around)) -gt 100 ]
+}
 # Waits until no notice is shown, so that the next caption seen is new.
 wait_for_quiet_captions() { wait_until 30 caption_gone || fail "a caption stays on screen"; }
 # Walks with the key $3 for $4 seconds, well short of the item $1, then in
@@ -142,7 +156,7 @@ walk_to_item() {
   hold "$lead" "$key"
   for _ in $(seq 1 "$steps"); do
     hold 0.3 "$key"
-    if wait_until 1 caption_shown; then
+    if wait_until 1 prompt_shown; then
       xdotool key space
       sleep 0.5
       return 0
@@ -293,7 +307,7 @@ sleep 23
 # a step north, then east to it.
 hold_until_still 2 8 e
 hold 0.96 q
-walk_to_item "the bass key" 20 w 1.5
+walk_to_item "the bass key" 20 w 3
 shot 13-bass-key
 # Against the vault's north wall, a little west towards the cell door, and
 # under the Requiem north past the crusher, up to the east corridor's north wall.

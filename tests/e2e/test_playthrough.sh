@@ -130,34 +130,35 @@ changed_letters() {
 }
 caption_shown() { shot caption-probe; caption_letters caption-probe >/dev/null; }
 caption_gone() { ! caption_shown; }
-# Bright pixels of the strip WxH+X+Y $1 of the caption probe.
-bright_in() {
-  convert "$ARTIFACTS/playthrough-caption-probe.png" -crop "$1" +repage -colorspace Gray -threshold 97% \
-    -format "%[fx:round(mean*w*h)]" info:
-}
-# A one-line caption stands out from the rows above and below it, which a
-# light floor does not.
-prompt_shown() {
-  shot caption-probe
-  local line around
-  line="$(bright_in 500x20+100+470)"
-  around=$(( $(bright_in 500x10+100+455) + $(bright_in 500x10+100+495) ))
-  [ $((line - around)) -gt 100 ]
-}
 # Waits until no notice is shown, so that the next caption seen is new.
 wait_for_quiet_captions() { wait_until 30 caption_gone || fail "a caption stays on screen"; }
+# The caption strip of the screenshot $2 differs from that of $1 by more
+# than a few pixels (letters that came or went on a standing view).
+strip_changed() {
+  local differing shot
+  shot "$2"
+  for shot in "$1" "$2"; do
+    convert "$ARTIFACTS/playthrough-$shot.png" -crop 500x60+100+455 +repage "$WORK/strip-$shot.png"
+  done
+  differing="$(compare -metric AE -fuzz 1% "$WORK/strip-$1.png" "$WORK/strip-$2.png" null: 2>&1 | cut -d' ' -f1 || true)"
+  [ "${differing%.*}" -gt 80 ]
+}
 # Walks with the key $3 for $4 seconds, well short of the item $1, then in
-# steps of a few units until its pick-up prompt shows, at most $2 steps, and
-# picks it up. Between steps the hero stands while the prompt fades in, so he
-# never walks through an item's reach unseen.
+# steps of a few units, at most $2 steps, pressing space after each: an item
+# in reach is picked up, and its pick-up prompt leaves the standing view.
+# The prompt's letters are told by their going, not by their brightness,
+# which a light floor may match. Between steps the hero stands while the
+# prompt fades in, so he never walks through an item's reach unseen.
 walk_to_item() {
   local name="$1" steps="$2" key="$3" lead="$4" _
   wait_for_quiet_captions
   hold "$lead" "$key"
   for _ in $(seq 1 "$steps"); do
     hold 0.3 "$key"
-    if wait_until 1 prompt_shown; then
-      xdotool key space
+    sleep 0.7 # the prompt's half-second fade-in
+    shot reach-before
+    xdotool key space
+    if wait_until 2 strip_changed reach-before reach-after; then
       sleep 0.5
       return 0
     fi

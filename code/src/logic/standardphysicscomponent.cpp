@@ -22,6 +22,20 @@ const double kMinStep = 0.1;
 const irr::f32 kPieceLength = 2.5f;
 // The grid's diagonal, 5000 units times the square root of 2, in pieces.
 const irr::f32 kMaxPieces = 2829.0f;
+
+// from + delta, else its x part, else its z part; none when all three collide.
+std::optional<irr::core::vector3df> slide(const GameWorld& world, const irr::core::vector3df& from,
+                                          const irr::core::vector3df& delta)
+{
+    for (const irr::core::vector3df& candidate :
+         {from + delta, from + irr::core::vector3df(delta.X, delta.Y, 0.0f),
+          from + irr::core::vector3df(0.0f, delta.Y, delta.Z)})
+    {
+        if (!world.collides(candidate, false))
+            return candidate;
+    }
+    return std::nullopt;
+}
 } // namespace
 
 StandardPhysicsComponent::StandardPhysicsComponent(irr::s32 height, FrameTime frameTime)
@@ -84,19 +98,5 @@ void StandardPhysicsComponent::move(GameActor* actor, const irr::core::vector3df
         return;
     actor->setRotation(position - (start - actor->getRotation()));
     actor->setPosition(position);
-}
-
-std::optional<irr::core::vector3df> StandardPhysicsComponent::slide(const GameWorld& world,
-                                                                     const irr::core::vector3df& from,
-                                                                     const irr::core::vector3df& delta)
-{
-    for (const irr::core::vector3df& candidate :
-         {from + delta, from + irr::core::vector3df(delta.X, delta.Y, 0.0f),
-          from + irr::core::vector3df(0.0f, delta.Y, delta.Z)})
-    {
-        if (!world.collides(candidate, false))
-            return candidate;
-    }
-    return std::nullopt;
 }
 } // namespace Belgarune

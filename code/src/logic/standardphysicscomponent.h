@@ -5,12 +5,9 @@
 #include "code/src/world/physicscomponent.h"
 
 #include <functional>
-#include <optional>
 
 namespace Belgarune
 {
-class GameWorld;
-
 class StandardPhysicsComponent : public PhysicsComponent
 {
 public:
@@ -34,10 +31,6 @@ public:
     static irr::u32 deviceFrameTime();
 
 private:
-    //! from + delta, else its x part, else its z part; none when all three collide.
-    static std::optional<irr::core::vector3df> slide(const GameWorld& world, const irr::core::vector3df& from,
-                                                     const irr::core::vector3df& delta);
-
     FrameTime m_frameTime;
 };
 } // namespace Belgarune

@@ -109,13 +109,14 @@ probes_differ() {
   differing="$(compare -metric AE -fuzz 3% "$WORK/$1.png" "$WORK/$2.png" null: 2>&1 | cut -d' ' -f1 || true)"
   [ "${differing%.*}" -ge 200 ]
 }
-# The view stands still: three probes 0.3 s apart hardly differ.
+# The view stands still: three probes half a second apart hardly differ. A
+# starved game may draw no frame for a while, so the probes span a second.
 view_still() {
   view_probe still-a
-  sleep 0.3
+  sleep 0.5
   view_probe still-b
   probes_differ still-a still-b && return 1
-  sleep 0.3
+  sleep 0.5
   view_probe still-c
   ! probes_differ still-b still-c
 }
@@ -145,7 +146,13 @@ changed_letters() {
   done
   compare -metric AE "$WORK/letters-$1.png" "$WORK/letters-$2.png" null: 2>&1 | cut -d' ' -f1 || true
 }
-caption_shown() { shot caption-probe; caption_letters caption-probe >/dev/null; }
+# Pixels within 2% of pure white in the caption strip of the screenshot $1:
+# letters, which no lit floor or fog reaches in numbers.
+white_letters() {
+  convert "$ARTIFACTS/playthrough-$1.png" -crop 500x60+100+455 +repage -fuzz 2% -fill black \
+    +opaque "rgb(255,255,255)" -format "%[fx:round(mean*w*h)]" info:
+}
+caption_shown() { shot caption-probe; [ "$(white_letters caption-probe)" -gt 100 ]; }
 caption_gone() { ! caption_shown; }
 # Waits until no notice is shown, so that the next caption seen is new.
 wait_for_quiet_captions() { wait_until 30 caption_gone || fail "a caption stays on screen"; }
@@ -195,6 +202,28 @@ sing_until_heard() {
   fail "playing $* never played $name"
 }
 shot() { screenshot "playthrough-$1"; }
+# Pixels within 2% of pure white among the menu's entries at the left; only
+# the open menu draws them there.
+menu_entries() {
+  screenshot menu-probe
+  convert "$ARTIFACTS/menu-probe.png" -crop 110x120+40+295 +repage -fuzz 2% -fill black \
+    +opaque "rgb(255,255,255)" -format "%[fx:round(mean*w*h)]" info:
+}
+menu_open() { [ "$(menu_entries)" -gt 20 ]; }
+menu_closed() { [ "$(menu_entries)" -eq 0 ]; }
+# Waits until the scene or death $2 gives the hero the keys back, looking
+# first after $1 seconds: a scene ignores Escape, play opens the menu with
+# it. The menu is closed again at once. A menu that opens only after its
+# wait is closed by the next try's Escape and opened by the one after.
+wait_for_control() {
+  local least="$1" name="$2" deadline=$(( $(date +%s) + 90 ))
+  sleep "$least"
+  until { xdotool key Escape; wait_until 4 menu_open; }; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "the keys never came back after $name"
+  done
+  xdotool key Escape
+  wait_until 20 menu_closed || fail "the menu stayed open"
+}
 # Pixels that differ between the areas WxH+X+Y ($3) of the screenshots $1 and $2.
 changed_pixels() {
   convert "$ARTIFACTS/playthrough-$1.png" -crop "$3" +repage "$WORK/area1.png"
@@ -219,7 +248,7 @@ xdotool key Down Return # "New game"
 expect_script "the intro"
 sleep 10
 shot 02-intro
-sleep 36 # the intro's scene: camera flight, the tale, the Prelude shown
+wait_for_control 20 "the intro" # camera flight, the tale, the Prelude shown
 
 # The prologue room: the shell two cells south and three east of the start.
 hold 1.6 e
@@ -245,13 +274,13 @@ viewer_pixels="$(convert "$ARTIFACTS/playthrough-04-map.png" -crop 200x150+600+4
 hold_until_script "the crusher's warning" 30 w e
 sleep 1
 shot 05-crusher-warning-unlearnt
-sleep 3 # until the warning gives him back the keys
+wait_for_control 1 "the crusher's warning"
 # Out to the east corridor, which arms the warning again, and back in: it comes again.
 hold_until_script "the warning's re-arming" 10 q
 hold_until_script "the crusher's second warning" 10 e
 sleep 1
 shot 05a-crusher-warning-again
-sleep 3
+wait_for_control 1 "the crusher's second warning"
 # Back to the hub, arming the warning once more on the way: its north-west
 # corner, past the resting place.
 hold_until_script "the warning's second re-arming" 10 q
@@ -276,7 +305,8 @@ expect_script "the death's reset.omx" 90
 release s q
 shot 06b-caught
 expect_script "the hint after the death"
-sleep 6 # the death's four seconds and the wake-up
+wait_for_control 3 "the death" # its four seconds and the wake-up
+sleep 1
 shot 06c-respawn
 hearts_after_death="$(heart_pixels 06c-respawn)"
 [ "$hearts_after_death" -lt $((hearts_at_start * 8 / 10)) ] || fail "the death cost no heart"
@@ -290,7 +320,7 @@ shot 07-bars
 hold_until_still 13 30 w
 hold_until_script "the mother's room" 10 q
 shot 08-mother
-sleep 20
+wait_for_control 13 "the mother's scene"
 # Her room: a step in from the doorway, then west to the violin key.
 hold 1 q
 walk_to_item "the violin key" 20 s 0
@@ -325,7 +355,7 @@ release e
 sleep 3
 cross_cell_door
 shot 12-vault
-sleep 23
+wait_for_control 16 "the vault's scene"
 # The bass key on its pedestal in the vault's north-east: south to the chasm,
 # a step north, then east to it.
 hold_until_still 2 8 e
@@ -344,7 +374,7 @@ hold_until_still 6 20 q
 # East along the corridor to the queen's hall; her song at her stone.
 hold_until_script "the queen's hall" 30 w
 shot 14-queen
-sleep 15
+wait_for_control 10 "the queen's scene"
 sing_for_script "the queen's stone" j l k l j
 sleep 1
 shot 15-heal
@@ -358,7 +388,7 @@ sleep 4
 shot 16-bridge
 hold_until_script "the sister's scene" 10 w
 shot 17-sister
-sleep 19
+wait_for_control 12 "the sister's scene"
 # Ode to Sol before the stone door sinks it; wait until its light is spent.
 hold_until_still 4 12 w
 sing_for_script "the stone door" g j l g j l
@@ -380,7 +410,7 @@ shot 20-king
 # No heart was lost after the stone's healing. A lost heart takes a third of
 # them; the rest differ by a few edge pixels.
 [ "$(heart_pixels 20-king)" -ge $((hearts_at_start * 9 / 10)) ] || fail "the hero lost hit points on the way"
-sleep 22
+wait_for_control 16 "the king's scene"
 # Her song with all three keys: the finale, whose end() closes the game.
 sing_for_script "the finale" k h g h k
 # Light grey to white pixels of the middle of the screenshot $1.

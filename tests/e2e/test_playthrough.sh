@@ -213,16 +213,22 @@ menu_open() { [ "$(menu_entries)" -gt 20 ]; }
 menu_closed() { [ "$(menu_entries)" -eq 0 ]; }
 # Waits until the scene or death $2 gives the hero the keys back, looking
 # first after $1 seconds: a scene ignores Escape, play opens the menu with
-# it. The menu is closed again at once. A menu that opens only after its
-# wait is closed by the next try's Escape and opened by the one after.
+# it, and the menu is closed again. Escape toggles the menu, and a press that
+# a slow game takes only after its try gave up undoes the next one: so each
+# try waits twice as long as the one before, and the menu counts as closed
+# once it has stayed closed for half as long as the last try waited.
 wait_for_control() {
-  local least="$1" name="$2" deadline=$(( $(date +%s) + 90 ))
+  local least="$1" name="$2" patience=4 deadline=$(( $(date +%s) + 240 ))
   sleep "$least"
-  until { xdotool key Escape; wait_until 4 menu_open; }; do
+  until { xdotool key Escape; wait_until "$patience" menu_open; }; do
     [ "$(date +%s)" -lt "$deadline" ] || fail "the keys never came back after $name"
+    patience=$(( patience < 16 ? patience * 2 : 16 ))
   done
-  xdotool key Escape
-  wait_until 20 menu_closed || fail "the menu stayed open"
+  stays_closed() { wait_until "$patience" menu_closed && ! wait_until $((patience / 2)) menu_open; }
+  deadline=$(( $(date +%s) + 120 ))
+  until { xdotool key Escape; stays_closed; }; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "the menu stays open after $name"
+  done
 }
 # Pixels that differ between the areas WxH+X+Y ($3) of the screenshots $1 and $2.
 changed_pixels() {

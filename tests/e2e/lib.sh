@@ -99,7 +99,12 @@ wait_for_exit() {
 
 close_window() { "$TEST_TOOLS/xsendclose" "$WINDOW"; }
 
-screenshot() { import -window "$WINDOW" "$ARTIFACTS/$1.png"; }
+# The game's window into $ARTIFACTS/$1.png. A game that has ended fails the
+# test at once: import, finding no window, would wait for one picked by hand.
+screenshot() {
+  kill -0 "$GAME_PID" 2>/dev/null || fail "the game has ended: $(tail -n 3 "$WORK/stderr.txt")"
+  timeout 60 import -window "$WINDOW" "$ARTIFACTS/$1.png"
+}
 
 # Number of pure white pixels in the area WxH+X+Y of the screenshot $1.
 white_pixels() {

@@ -202,15 +202,14 @@ sing_until_heard() {
   fail "playing $* never played $name"
 }
 shot() { screenshot "playthrough-$1"; }
-# Pixels within 2% of pure white among the menu's entries at the left; only
-# the open menu draws them there.
+# Pixels within 2% of pure white among the menu's entries at the left of a
+# new screenshot; only the open menu draws them there.
 menu_entries() {
-  screenshot menu-probe
   convert "$ARTIFACTS/menu-probe.png" -crop 110x120+40+295 +repage -fuzz 2% -fill black \
     +opaque "rgb(255,255,255)" -format "%[fx:round(mean*w*h)]" info:
 }
-menu_open() { [ "$(menu_entries)" -gt 20 ]; }
-menu_closed() { [ "$(menu_entries)" -eq 0 ]; }
+menu_open() { screenshot menu-probe; [ "$(menu_entries)" -gt 20 ]; }
+menu_closed() { screenshot menu-probe; [ "$(menu_entries)" -eq 0 ]; }
 # Waits until the scene or death $2 gives the hero the keys back, looking
 # first after $1 seconds: a scene ignores Escape, play opens the menu with
 # it, and the menu is closed again. Escape toggles the menu, and a press that

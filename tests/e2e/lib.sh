@@ -112,6 +112,13 @@ white_pixels() {
     -format "%[fx:round(mean*w*h)]" info:
 }
 
+# Number of pixels within 2% of pure white in the area WxH+X+Y of the
+# screenshot $1: drawn letters, which no lit floor or fog reaches in numbers.
+near_white_pixels() {
+  convert "$ARTIFACTS/$1.png" -crop "$2" +repage -fuzz 2% -fill black +opaque white \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+
 # The console draws its input line into this area at the top left; nothing else draws white there.
 CONSOLE_INPUT_AREA="60x14+60+5"
 console_drawn() { screenshot console-probe; [ "$(white_pixels console-probe "$CONSOLE_INPUT_AREA")" -gt 0 ]; }

@@ -99,6 +99,8 @@ sing_for_script() {
   done
   fail "playing $* never started $name"
 }
+# Where notices and the pick-up prompt are drawn, left of the map.
+CAPTION_STRIP=500x60+100+455
 # The near floor and walls, above the captions, in grey: they change at once when the hero moves.
 view_probe() {
   screenshot "$1"
@@ -134,25 +136,19 @@ hold_until_still() {
 # Prints the bright caption pixels (a notice or the pick-up prompt) left of
 # the map in the screenshot $1; true when there are enough for letters.
 caption_letters() {
-  convert "$ARTIFACTS/playthrough-$1.png" -crop 500x60+100+455 +repage -colorspace Gray -threshold 97% \
+  convert "$ARTIFACTS/playthrough-$1.png" -crop "$CAPTION_STRIP" +repage -colorspace Gray -threshold 97% \
     -format "%[fx:round(mean*w*h)]" info: | awk '{ print $1; exit !($1 > 100) }'
 }
 # Caption pixels bright in one of the screenshots $1 and $2 but not in the other.
 changed_letters() {
   local shot
   for shot in "$1" "$2"; do
-    convert "$ARTIFACTS/playthrough-$shot.png" -crop 500x60+100+455 +repage -colorspace Gray -threshold 97% \
+    convert "$ARTIFACTS/playthrough-$shot.png" -crop "$CAPTION_STRIP" +repage -colorspace Gray -threshold 97% \
       "$WORK/letters-$shot.png"
   done
   compare -metric AE "$WORK/letters-$1.png" "$WORK/letters-$2.png" null: 2>&1 | cut -d' ' -f1 || true
 }
-# Pixels within 2% of pure white in the caption strip of the screenshot $1:
-# letters, which no lit floor or fog reaches in numbers.
-white_letters() {
-  convert "$ARTIFACTS/playthrough-$1.png" -crop 500x60+100+455 +repage -fuzz 2% -fill black \
-    +opaque "rgb(255,255,255)" -format "%[fx:round(mean*w*h)]" info:
-}
-caption_shown() { shot caption-probe; [ "$(white_letters caption-probe)" -gt 100 ]; }
+caption_shown() { shot caption-probe; [ "$(near_white_pixels playthrough-caption-probe "$CAPTION_STRIP")" -gt 100 ]; }
 caption_gone() { ! caption_shown; }
 # Waits until no notice is shown, so that the next caption seen is new.
 wait_for_quiet_captions() { wait_until 30 caption_gone || fail "a caption stays on screen"; }
@@ -163,7 +159,7 @@ strip_changed() {
   local differing shot
   shot "$2"
   for shot in "$1" "$2"; do
-    convert "$ARTIFACTS/playthrough-$shot.png" -crop 500x60+100+455 +repage -fuzz 2% -fill black \
+    convert "$ARTIFACTS/playthrough-$shot.png" -crop "$CAPTION_STRIP" +repage -fuzz 2% -fill black \
       +opaque "rgb(255,255,255)" "$WORK/strip-$shot.png"
   done
   differing="$(compare -metric AE "$WORK/strip-$1.png" "$WORK/strip-$2.png" null: 2>&1 | cut -d' ' -f1 || true)"
@@ -202,14 +198,10 @@ sing_until_heard() {
   fail "playing $* never played $name"
 }
 shot() { screenshot "playthrough-$1"; }
-# Pixels within 2% of pure white among the menu's entries at the left of a
-# new screenshot; only the open menu draws them there.
-menu_entries() {
-  convert "$ARTIFACTS/menu-probe.png" -crop 110x120+40+295 +repage -fuzz 2% -fill black \
-    +opaque "rgb(255,255,255)" -format "%[fx:round(mean*w*h)]" info:
-}
-menu_open() { screenshot menu-probe; [ "$(menu_entries)" -gt 20 ]; }
-menu_closed() { screenshot menu-probe; [ "$(menu_entries)" -eq 0 ]; }
+# Near-white letters among the menu's entries at the left of a new
+# screenshot; only the open menu draws them there.
+menu_open() { screenshot menu-probe; [ "$(near_white_pixels menu-probe 110x120+40+295)" -gt 20 ]; }
+menu_closed() { screenshot menu-probe; [ "$(near_white_pixels menu-probe 110x120+40+295)" -eq 0 ]; }
 # Waits until the scene or death $2 gives the hero the keys back, looking
 # first after $1 seconds: a scene ignores Escape, play opens the menu with
 # it, and the menu is closed again. Escape toggles the menu, and a press that

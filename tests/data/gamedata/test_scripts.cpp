@@ -149,4 +149,36 @@ TEST(ShippedScripts, NameOnlyFilesOfTheGameTree)
         }
     EXPECT_GT(named, 10);
 }
+
+//! Whether a sentence of the text begins with a verb that asks the player to act.
+bool asksToAct(const std::wstring& text)
+{
+    const std::wstring sentences = L". " + text;
+    for (const wchar_t* verb : {L"Play ", L"Sing ", L"Light ", L"Go ", L"Walk ", L"Find "})
+        for (const wchar_t* stop : {L". ", L"; ", L": ", L"! "})
+            if (sentences.find(std::wstring(stop) + verb) != std::wstring::npos)
+                return true;
+    return false;
+}
+
+// A song played while a scene holds the keys is lost, so words that ask for one
+// (or for any deed) come only after the scene has given the keys back.
+TEST(ShippedScripts, NoticesThatAskThePlayerToActComeOnceTheKeysAreHis)
+{
+    int asking = 0;
+    for (const std::string& name : datatest::shippedScriptNames())
+    {
+        bool keysTaken = false;
+        for (const datatest::ScriptCall& call : datatest::readScriptCalls(name))
+        {
+            if (call.command == L"setGameState")
+                keysTaken = call.firstText() == L"SEQUENCE";
+            if (call.command != L"addNotice" || !asksToAct(call.firstText()))
+                continue;
+            ++asking;
+            EXPECT_FALSE(keysTaken) << name << ": " << std::string(call.firstText().begin(), call.firstText().end());
+        }
+    }
+    EXPECT_GE(asking, 3);
+}
 } // namespace

@@ -2,15 +2,19 @@
 // before it is given a condition, can be reached, and the finale fires only by song.
 
 #include "code/src/logic/dungeon/dungeonthreat.h"
+#include "code/src/songs/songtable.h"
 #include "tests/data/scriptcalls.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <queue>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -27,6 +31,30 @@ protected:
             for (const ScriptCall& call : datatest::readScriptCalls(name))
                 calls.push_back({name, call});
         return calls;
+    }
+
+    //! The area of the trigger that runs the script, as (centre x, centre y, radius) in map units times ten.
+    static std::array<irr::f64, 3> areaOf(const std::string& script)
+    {
+        irr::f64 id = -1;
+        for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
+            if (call.command == L"createScriptTrigger" && call.firstText() == L"gamedata/scripts/" + toWide(script))
+                id = call.numbers.at(0);
+            else if (call.command == L"addTriggerCondition" && call.numbers.at(0) == id && call.cell)
+                return {static_cast<irr::f64>(call.cellX()), static_cast<irr::f64>(call.cellY()), call.afterCell().at(0)};
+        ADD_FAILURE() << script << " has no area";
+        return {0, 0, 0};
+    }
+    static std::wstring toWide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+    //! The cells of the cell door, in map coordinates.
+    static std::vector<std::pair<irr::s32, irr::s32>> cellDoor()
+    {
+        std::vector<std::pair<irr::s32, irr::s32>> cells;
+        for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
+            if (call.command == L"create" && call.firstText() == L"DOOR_CELL_1")
+                cells.push_back({call.cellX(), call.cellY()});
+        return cells;
     }
 };
 
@@ -127,5 +155,69 @@ TEST_F(ShippedTriggersTest, TheFinaleHasASongAndNoArea)
             ++songs;
         }
     EXPECT_EQ(songs, 1);
+}
+
+// The cell door closes the crusher corridor across its whole width; once sunk,
+// a straight walk south from anywhere across the corridor goes into the vault.
+TEST_F(ShippedTriggersTest, TheSunkCellDoorLetsAStraightWalkThroughFromAnywhereAcrossTheCorridor)
+{
+    const auto door = cellDoor();
+    ASSERT_FALSE(door.empty());
+    std::vector<std::pair<irr::s32, irr::s32>> opened;
+    for (const ScriptCall& call : datatest::readScriptCalls("vaultdoor.omx"))
+        if (call.command == L"setWalkable")
+            opened.push_back({call.cellX(), call.cellY()});
+    EXPECT_TRUE(std::is_permutation(door.begin(), door.end(), opened.begin(), opened.end()));
+
+    const irr::s32 row = door.front().second;
+    const irr::f32 northZ = 5000.0f - 10.0f * static_cast<irr::f32>(row - 10);
+    const irr::f32 southZ = 5000.0f - 10.0f * static_cast<irr::f32>(row + 4);
+    int lines = 0;
+    for (irr::f32 x = 2570.0f; x <= 2630.0f; x += 1.0f)
+    {
+        if (m_world->collides(irr::core::vector3df(x, 0.0f, northZ), false))
+            continue;
+        ++lines;
+        for (irr::f32 z = northZ; z >= southZ; z -= 1.0f)
+            ASSERT_FALSE(m_world->collides(irr::core::vector3df(x, 0.0f, z), false))
+                << "a straight walk at x " << x << " is caught at map row " << (5000.0f - z) / 10.0f;
+        const auto cell = std::make_pair(static_cast<irr::s32>(std::lround(x / 10.0f)), row);
+        EXPECT_NE(std::find(door.begin(), door.end(), cell), door.end()) << "the door leaves x " << x << " open";
+    }
+    EXPECT_GE(lines, 20) << "the corridor is narrower than two cells";
+}
+
+// Played where the warning stops him, the Requiem lasts while the hero walks
+// straight on under the stone, through the door (down before he reaches it)
+// and into the vault's scene, with time to spare, on every line across the
+// corridor and however the checks of the areas fall.
+TEST_F(ShippedTriggersTest, UnderTheRequiemTheVaultIsReachedWithFiveSecondsToSpare)
+{
+    const irr::f64 kSlowedSpeed = 0.0125 * 0.75; // units per ms
+    const irr::f64 kAreaCheckMs = 1500.0;
+    const irr::f64 requiemMs = Belgarune::findSong(static_cast<irr::s32>(Belgarune::SongId::Requiem))->effect.durationMs;
+    irr::f64 sinkMs = 0;
+    for (const ScriptCall& call : datatest::readScriptCalls("vaultdoor.omx"))
+        if (call.command == L"moveNode")
+            sinkMs = std::max(sinkMs, call.numbers.at(4));
+    ASSERT_GT(sinkMs, 0.0);
+
+    const auto warning = areaOf("stonewarning.omx"), door = areaOf("vaultdoor.omx"), vault = areaOf("vault.omx");
+    // Where a walk along the line x first comes into an area; areas give y as map y times ten.
+    auto entry = [](const std::array<irr::f64, 3>& area, irr::f64 x) {
+        const irr::f64 dx = x - area[0];
+        return dx < area[2] ? area[1] - std::sqrt(area[2] * area[2] - dx * dx) : 1e9;
+    };
+    const irr::f64 doorRow = cellDoor().front().second;
+    const irr::f64 reachesDoor = 10.0 * doorRow - 5.0 - 3.0; // a blocked cell keeps a body 3 units off
+    for (irr::f64 x = 2588.0; x <= 2612.0; x += 1.0)
+    {
+        const irr::f64 start = entry(warning, x);
+        auto walkMs = [&](irr::f64 y) { return (y - start) / kSlowedSpeed; };
+        EXPECT_LE(walkMs(entry(door, x)) + kAreaCheckMs + sinkMs, walkMs(reachesDoor))
+            << "at x " << x << " the hero waits at the closed door";
+        EXPECT_GE(requiemMs - (walkMs(entry(vault, x)) + kAreaCheckMs), 5000.0)
+            << "at x " << x << " the vault is reached with too little of the Requiem left";
+    }
 }
 } // namespace

@@ -175,11 +175,13 @@ TEST_F(GeneratedMeshes, WallFrontsFaceTheFloorCell)
         EXPECT_GT(largestFacingArea(load(file), {0, 0, -1}), 2000.0f) << file;
 }
 
-//! Texture direction of the largest triangle facing `direction`: how v changes toward `up` and u toward +X.
+//! Texture direction of the largest triangle facing `direction`: how v changes toward `up` and u toward +X,
+//! and whether the image reads unmirrored (> 0) seen from that side.
 struct TextureSlope
 {
     float vTowardUp = 0;
     float uTowardX = 0;
+    float unmirrored = 0;
 };
 
 TextureSlope frontTextureSlope(scene::IMesh* mesh, const core::vector3df& direction, const core::vector3df& up)
@@ -208,7 +210,8 @@ TextureSlope frontTextureSlope(scene::IMesh* mesh, const core::vector3df& direct
             const float nn = n.dotProduct(n);
             const core::vector3df gradU = (e2.crossProduct(n) * d1u + n.crossProduct(e1) * d2u) / nn;
             const core::vector3df gradV = (e2.crossProduct(n) * d1v + n.crossProduct(e1) * d2v) / nn;
-            slope = {gradV.dotProduct(up), gradU.dotProduct({1, 0, 0})};
+            slope = {gradV.dotProduct(up), gradU.dotProduct({1, 0, 0}),
+                     gradU.crossProduct(gradV).dotProduct(direction)};
         }
     }
     return slope;
@@ -228,6 +231,16 @@ TEST_F(GeneratedMeshes, WallTexturesReadUprightAndUnmirroredFromTheFloorCell)
         const TextureSlope slope = frontTextureSlope(load(f.file), f.facing, f.up);
         EXPECT_LT(slope.vTowardUp, 0) << f.file << " is upside down";
         EXPECT_GT(slope.uTowardX, 0) << f.file << " is mirrored";
+    }
+}
+
+TEST_F(GeneratedMeshes, KeystoneLettersReadUprightAndUnmirroredFromEitherFace)
+{
+    for (const core::vector3df& facing : {core::vector3df(0, 1, 0), core::vector3df(0, -1, 0)})
+    {
+        const TextureSlope slope = frontTextureSlope(load("keystone.X"), facing, {0, 0, 1});
+        EXPECT_LT(slope.vTowardUp, 0) << "upside down facing Y " << facing.Y;
+        EXPECT_GT(slope.unmirrored, 0) << "mirrored facing Y " << facing.Y;
     }
 }
 

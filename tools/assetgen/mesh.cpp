@@ -212,8 +212,10 @@ void Mesh::addPrism(const std::vector<std::pair<float, float>>& polygon, float z
         cx += x, cy += y;
     }
     cx /= polygon.size(), cy /= polygon.size();
+    // Seen from outside, u runs to the right on both caps (as on addBox's faces): along -x on the +z cap.
     auto capVertex = [&](float x, float y, float z, float nz) {
-        return placed(placement, {{x, y, z}, {0, 0, nz}, (x - minX) / (maxX - minX), (maxY - y) / (maxY - minY)});
+        const float across = (x - minX) / (maxX - minX);
+        return placed(placement, {{x, y, z}, {0, 0, nz}, nz > 0 ? 1 - across : across, (maxY - y) / (maxY - minY)});
     };
     const size_t count = polygon.size();
     for (float z : {z0, z1})

@@ -86,7 +86,8 @@ public:
     void addEllipsoid(const Vec3& centre, const Vec3& radii, int segments, unsigned material,
                       const Placement& placement = {});
     //! Prism of a polygon in the XY plane (counter-clockwise, star-shaped about its centroid)
-    //! between z0 and z1; the caps map the polygon's bounding box onto the whole texture.
+    //! between z0 and z1; each cap maps the polygon's bounding box onto the whole texture, unmirrored
+    //! from outside.
     void addPrism(const std::vector<std::pair<float, float>>& polygon, float z0, float z1, unsigned material,
                   const Placement& placement = {});
 

@@ -8,6 +8,7 @@ ARTIFACTS="$3"
 mkdir -p "$ARTIFACTS"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 # Runs the command "$2..." every 0.2 s until it succeeds; fails after $1 seconds.
 # Waits are for conditions, so a slow machine only makes the test longer.

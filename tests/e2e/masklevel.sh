@@ -51,8 +51,6 @@ end_game() {
   cd /; rm -rf "$WORK"
 }
 
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-
 # Stops the game for 100 to 300 ms at a time, with runs of 50 to 250 ms
 # between, for $1 seconds, or until the command "$2..." succeeds. Each stop
 # is one frame of that length (or longer) for the game. Prints the numbers.

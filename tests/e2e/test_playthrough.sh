@@ -64,23 +64,6 @@ walk_singing_until_script() {
   release "$@"
   [ "$(scripts_started)" -ge "$SCRIPTS" ] || fail "walking never reached $name"
 }
-# The cell door is one cell wide: a hero sliding along its wall passes
-# through only on a frame that ends within the doorway, which long frames
-# may step over. He slides south-west and south-east in turn along the
-# wall until one pass takes him through into the vault.
-cross_cell_door() {
-  local keys _
-  SCRIPTS=$((SCRIPTS + 1))
-  started() { [ "$(scripts_started)" -ge "$SCRIPTS" ]; }
-  for _ in 1 2 3 4 5 6 7 8; do
-    for keys in "s e" "w e"; do
-      xdotool keydown $keys
-      if wait_until 3 started; then release $keys; return 0; fi
-      release $keys
-    done
-  done
-  fail "walking never reached the vault"
-}
 # Plays the tone keys $@ one after another, well within the two seconds a song allows between tones.
 play() {
   local key
@@ -148,7 +131,9 @@ changed_letters() {
   done
   compare -metric AE "$WORK/letters-$1.png" "$WORK/letters-$2.png" null: 2>&1 | cut -d' ' -f1 || true
 }
-caption_shown() { shot caption-probe; [ "$(near_white_pixels playthrough-caption-probe "$CAPTION_STRIP")" -gt 100 ]; }
+# Whether the screenshot $1 shows a caption.
+caption_in() { [ "$(near_white_pixels "playthrough-$1" "$CAPTION_STRIP")" -gt 100 ]; }
+caption_shown() { shot caption-probe; caption_in caption-probe; }
 caption_gone() { ! caption_shown; }
 # Waits until no notice is shown, so that the next caption seen is new.
 wait_for_quiet_captions() { wait_until 30 caption_gone || fail "a caption stays on screen"; }
@@ -198,6 +183,42 @@ sing_until_heard() {
   fail "playing $* never played $name"
 }
 shot() { screenshot "playthrough-$1"; }
+# Width of the near-white letters in the caption strip of the screenshot $1.
+caption_width() {
+  convert "$ARTIFACTS/playthrough-$1.png" -crop "$CAPTION_STRIP" +repage -fuzz 2% -fill black +opaque white \
+    -trim +repage -format "%w" info:
+}
+# Whether the keys are the hero's: Escape opens the menu within three
+# seconds, while a scene ignores it; an opened menu is closed again at once.
+keys_are_his() {
+  local deadline=$(( $(now_ms) + 3000 ))
+  xdotool key Escape
+  until menu_open; do [ "$(now_ms)" -lt "$deadline" ] || return 1; done
+  xdotool key Escape
+  wait_until 30 menu_closed || fail "the menu stays open"
+}
+# Waits for each new caption (letters unlike the last one's), and as soon as
+# one shows while the keys are the hero's, plays the song $3... and waits for
+# the song's own caption, a line shorter by a fifth. A caption that asks for
+# the song while a scene still holds the keys fails the test: no new caption
+# comes after it. The caption played on is kept as the screenshot $1.
+sing_on_cue() {
+  local cue="$1" name="$2" width _; shift 2
+  new_caption() { strip_changed last-caption "$cue" && caption_in "$cue"; }
+  heard() { shot heard && caption_in heard && [ "$(caption_width heard)" -lt $((width * 4 / 5)) ]; }
+  shot last-caption
+  for _ in 1 2 3 4 5 6 7 8; do
+    wait_until 30 new_caption || fail "no caption came that let the hero play $name"
+    if keys_are_his; then
+      width="$(caption_width "$cue")"
+      play "$@"
+      wait_until 3 heard || fail "$name, played as its words showed, was not heard"
+      return 0
+    fi
+    cp "$ARTIFACTS/playthrough-$cue.png" "$ARTIFACTS/playthrough-last-caption.png"
+  done
+  fail "$name: too many captions while the keys were taken"
+}
 # Near-white letters among the menu's entries at the left of a new
 # screenshot; only the open menu draws them there.
 menu_open() { screenshot menu-probe; [ "$(near_white_pixels menu-probe 110x120+40+295)" -gt 20 ]; }
@@ -245,7 +266,9 @@ xdotool key Down Return # "New game"
 expect_script "the intro"
 sleep 10
 shot 02-intro
-wait_for_control 20 "the intro" # camera flight, the tale, the Prelude shown
+# Camera flight, the tale, the Prelude shown; the words that ask for it come
+# with the keys, and the Prelude played at once is heard.
+sing_on_cue 02a-intro-asks "the Prelude" g h j l j
 
 # The prologue room: the shell two cells south and three east of the start.
 hold 1.6 e
@@ -269,13 +292,13 @@ viewer_pixels="$(convert "$ARTIFACTS/playthrough-04-map.png" -crop 200x150+600+4
 # east corridor and the crusher corridor's east wall, until the warning stops
 # him; it names the room where the song is learnt.
 hold_until_script "the crusher's warning" 30 w e
-sleep 1
+sleep 2
 shot 05-crusher-warning-unlearnt
 wait_for_control 1 "the crusher's warning"
 # Out to the east corridor, which arms the warning again, and back in: it comes again.
 hold_until_script "the warning's re-arming" 10 q
 hold_until_script "the crusher's second warning" 10 e
-sleep 1
+sleep 2
 shot 05a-crusher-warning-again
 wait_for_control 1 "the crusher's second warning"
 # Back to the hub, arming the warning once more on the way: its north-west
@@ -332,11 +355,12 @@ hold_until_still 9 25 s
 hold 1 e
 hold 2 w
 hold_until_script "the crusher's warning with the song" 30 w e
-sleep 1
-shot 10-crusher-warning
-# Mother's Requiem slows the crusher while the hero passes under it; the
-# cell door at the corridor's end sinks when he stands before it.
-sing_until_heard "Mother's Requiem" l k j h g
+# Mother's Requiem, played the moment the warning's words show, slows the
+# crusher while the hero walks straight on south under it; the cell door
+# across the corridor sinks before he reaches it, and the vault's scene
+# starts in its doorway.
+sing_on_cue 10-crusher-warning "Mother's Requiem" l k j h g
+heard_at=$(date +%s)
 shot 11-requiem
 xdotool keydown e
 expect_script "the crusher's fall" 20
@@ -348,9 +372,9 @@ if caption_letters 11a-crusher >/dev/null; then
   [ "$(changed_letters 11-requiem 11a-crusher)" -lt 100 ] || fail "a caption came as the stone fell"
 fi
 expect_script "the cell door" 20
+expect_script "the vault's scene" 30
 release e
-sleep 3
-cross_cell_door
+echo "the vault's scene began $(( $(date +%s) - heard_at )) s after the Requiem was heard"
 shot 12-vault
 wait_for_control 16 "the vault's scene"
 # The bass key on its pedestal in the vault's north-east: south to the chasm,

@@ -22,7 +22,6 @@ pixels_above() {
 lit_pixels() { pixels_above "$1" "$2" 15; }
 # The selected entry is drawn white.
 bright_pixels() { pixels_above "$1" "$2" 90; }
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 logo_shown() { screenshot probe; [ "$(lit_pixels probe "$LOGO_AREA")" -gt 500 ]; }
 menu_shown() { screenshot probe; [ "$(bright_pixels probe "$FIRST_ROW")" -gt 20 ]; }

@@ -216,6 +216,7 @@ TEST_F(ShippedTriggersTest, UnderTheRequiemTheVaultIsReachedWithFiveSecondsToSpa
         auto walkMs = [&](irr::f64 y) { return (y - start) / kSlowedSpeed; };
         EXPECT_LE(walkMs(entry(door, x)) + kAreaCheckMs + sinkMs, walkMs(reachesDoor))
             << "at x " << x << " the hero waits at the closed door";
+        EXPECT_GT(entry(vault, x), reachesDoor) << "at x " << x << " the vault's scene starts before the closed door";
         EXPECT_GE(requiemMs - (walkMs(entry(vault, x)) + kAreaCheckMs), 5000.0)
             << "at x " << x << " the vault is reached with too little of the Requiem left";
     }

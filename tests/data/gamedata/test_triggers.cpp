@@ -206,7 +206,7 @@ TEST_F(ShippedTriggersTest, UnderTheRequiemTheVaultIsReachedWithFiveSecondsToSpa
     // Where a walk along the line x first comes into an area; areas give y as map y times ten.
     auto entry = [](const std::array<irr::f64, 3>& area, irr::f64 x) {
         const irr::f64 dx = x - area[0];
-        return dx < area[2] ? area[1] - std::sqrt(area[2] * area[2] - dx * dx) : 1e9;
+        return std::fabs(dx) < area[2] ? area[1] - std::sqrt(area[2] * area[2] - dx * dx) : 1e9;
     };
     const irr::f64 doorRow = cellDoor().front().second;
     const irr::f64 reachesDoor = 10.0 * doorRow - 5.0 - 3.0; // a blocked cell keeps a body 3 units off

@@ -113,12 +113,17 @@ white_pixels() {
     -format "%[fx:round(mean*w*h)]" info:
 }
 
-# Number of pixels within 2% of pure white in the area WxH+X+Y of the
-# screenshot $1: drawn letters, which no lit floor or fog reaches in numbers.
-near_white_pixels() {
-  convert "$ARTIFACTS/$1.png" -crop "$2" +repage -fuzz 2% -fill black +opaque white \
-    -format "%[fx:round(mean*w*h)]" info:
+# Pixels within 2% of pure white in the area WxH+X+Y ($2) of the screenshot
+# $1, all others black: drawn letters, which no lit floor or fog reaches in
+# numbers. Prints them by the format $3 after the operations $4...
+near_white() {
+  local shot="$1" area="$2" format="$3"
+  shift 3
+  convert "$ARTIFACTS/$shot.png" -crop "$area" +repage -fuzz 2% -fill black +opaque white "$@" -format "$format" info:
 }
+near_white_pixels() { near_white "$1" "$2" "%[fx:round(mean*w*h)]"; }
+# Width of the near-white letters' bounding box.
+near_white_width() { near_white "$1" "$2" "%w" -trim +repage; }
 
 # The console draws its input line into this area at the top left; nothing else draws white there.
 CONSOLE_INPUT_AREA="60x14+60+5"

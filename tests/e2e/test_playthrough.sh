@@ -183,11 +183,7 @@ sing_until_heard() {
   fail "playing $* never played $name"
 }
 shot() { screenshot "playthrough-$1"; }
-# Width of the near-white letters in the caption strip of the screenshot $1.
-caption_width() {
-  convert "$ARTIFACTS/playthrough-$1.png" -crop "$CAPTION_STRIP" +repage -fuzz 2% -fill black +opaque white \
-    -trim +repage -format "%w" info:
-}
+caption_width() { near_white_width "playthrough-$1" "$CAPTION_STRIP"; }
 # Whether the keys are the hero's: Escape opens the menu within three
 # seconds, while a scene ignores it; an opened menu is closed again at once.
 keys_are_his() {

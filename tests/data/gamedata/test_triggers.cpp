@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <queue>
 #include <set>
@@ -19,6 +18,12 @@
 namespace
 {
 using datatest::ScriptCall;
+
+//! A trigger with an area: its count and the area's centre and radius, in map coordinates times ten.
+struct AreaTrigger
+{
+    irr::f64 count = 0, x = 0, y = 0, radius = 0;
+};
 
 class ShippedTriggersTest : public datatest::BuiltLevelTest
 {
@@ -33,35 +38,43 @@ protected:
         return calls;
     }
 
-    //! The area of the trigger that runs the script, as (centre x, centre y, radius) in map units times ten.
-    static std::array<irr::f64, 3> areaOf(const std::string& script)
+    //! The trigger that runs the shipped script, with the area start.omx gives it.
+    AreaTrigger areaTrigger(const std::wstring& script) const
     {
         irr::f64 id = -1;
-        for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
-            if (call.command == L"createScriptTrigger" && call.firstText() == L"gamedata/scripts/" + toWide(script))
+        AreaTrigger trigger;
+        for (const ScriptCall& call : m_start)
+            if (call.command == L"createScriptTrigger" && call.firstText() == L"gamedata/scripts/" + script)
+            {
                 id = call.numbers.at(0);
+                trigger.count = call.numbers.at(1);
+            }
             else if (call.command == L"addTriggerCondition" && call.numbers.at(0) == id && call.cell)
-                return {static_cast<irr::f64>(call.cellX()), static_cast<irr::f64>(call.cellY()), call.afterCell().at(0)};
-        ADD_FAILURE() << script << " has no area";
-        return {0, 0, 0};
+            {
+                trigger.x = call.cellX();
+                trigger.y = call.cellY();
+                trigger.radius = call.afterCell().at(0);
+            }
+        return trigger;
     }
-    static std::wstring toWide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
     //! The cells of the cell door, in map coordinates.
-    static std::vector<std::pair<irr::s32, irr::s32>> cellDoor()
+    std::vector<std::pair<irr::s32, irr::s32>> cellDoor() const
     {
         std::vector<std::pair<irr::s32, irr::s32>> cells;
-        for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
+        for (const ScriptCall& call : m_start)
             if (call.command == L"create" && call.firstText() == L"DOOR_CELL_1")
                 cells.push_back({call.cellX(), call.cellY()});
         return cells;
     }
+
+    const std::vector<ScriptCall> m_start = datatest::readScriptCalls("start.omx");
 };
 
 TEST_F(ShippedTriggersTest, ConditionsAndCountsNameTriggersThatExist)
 {
     std::set<irr::s32> created;
-    for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
+    for (const ScriptCall& call : m_start)
         if (call.command == L"createScriptTrigger")
             created.insert(static_cast<irr::s32>(call.numbers.at(0)));
     int named = 0;
@@ -103,25 +116,14 @@ TEST_F(ShippedTriggersTest, TheStonesWarningStandsAcrossTheWayBeforeItsReach)
     // Areas are written as map coordinates times ten.
     const irr::f64 threatX = threat.X, threatY = 5000.0 - threat.Z;
 
-    irr::s32 warning = -1;
-    irr::f64 count = 0, centreX = 0, centreY = 0, radius = 0;
-    for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
-        if (call.command == L"createScriptTrigger" && call.firstText() == L"gamedata/scripts/stonewarning.omx")
-        {
-            warning = static_cast<irr::s32>(call.numbers.at(0));
-            count = call.numbers.at(1);
-        }
-        else if (call.command == L"addTriggerCondition" && call.numbers.at(0) == warning && call.cell)
-        {
-            centreX = call.cellX();
-            centreY = call.cellY();
-            radius = call.afterCell().at(0);
-        }
-    ASSERT_GT(radius, 0.0) << "the warning has no area";
-    EXPECT_EQ(count, 1.0);
-    EXPECT_GE(std::hypot(centreX - threatX, centreY - threatY) - radius, kReach);
+    const AreaTrigger warning = areaTrigger(L"stonewarning.omx");
+    ASSERT_GT(warning.radius, 0.0) << "the warning has no area";
+    EXPECT_EQ(warning.count, 1.0);
+    EXPECT_GE(std::hypot(warning.x - threatX, warning.y - threatY) - warning.radius, kReach);
 
-    auto inArea = [&](irr::s32 x, irr::s32 y) { return std::hypot(10.0 * x - centreX, 10.0 * y - centreY) < radius; };
+    auto inArea = [&](irr::s32 x, irr::s32 y) {
+        return std::hypot(10.0 * x - warning.x, 10.0 * y - warning.y) < warning.radius;
+    };
     // Cell centres lie half a cell from the cell's edge, where a walker may already be.
     auto inReach = [&](irr::s32 x, irr::s32 y) {
         return std::hypot(10.0 * x - threatX, 10.0 * y - threatY) < kReach + 5.0;
@@ -202,11 +204,14 @@ TEST_F(ShippedTriggersTest, UnderTheRequiemTheVaultIsReachedWithFiveSecondsToSpa
             sinkMs = std::max(sinkMs, call.numbers.at(4));
     ASSERT_GT(sinkMs, 0.0);
 
-    const auto warning = areaOf("stonewarning.omx"), door = areaOf("vaultdoor.omx"), vault = areaOf("vault.omx");
+    const AreaTrigger warning = areaTrigger(L"stonewarning.omx"), door = areaTrigger(L"vaultdoor.omx"),
+                      vault = areaTrigger(L"vault.omx");
+    for (const AreaTrigger& area : {warning, door, vault})
+        ASSERT_GT(area.radius, 0.0);
     // Where a walk along the line x first comes into an area; areas give y as map y times ten.
-    auto entry = [](const std::array<irr::f64, 3>& area, irr::f64 x) {
-        const irr::f64 dx = x - area[0];
-        return std::fabs(dx) < area[2] ? area[1] - std::sqrt(area[2] * area[2] - dx * dx) : 1e9;
+    auto entry = [](const AreaTrigger& area, irr::f64 x) {
+        const irr::f64 dx = x - area.x;
+        return std::fabs(dx) < area.radius ? area.y - std::sqrt(area.radius * area.radius - dx * dx) : 1e9;
     };
     const irr::f64 doorRow = cellDoor().front().second;
     const irr::f64 reachesDoor = 10.0 * doorRow - 5.0 - 3.0; // a blocked cell keeps a body 3 units off

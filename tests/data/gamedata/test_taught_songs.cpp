@@ -145,6 +145,17 @@ std::map<std::string, std::set<irr::s32>> songsAwaitedByScript()
     return awaited;
 }
 
+//! Every song a trigger waits for or a place needs for its effect.
+std::set<irr::s32> songsWithAUse()
+{
+    std::set<irr::s32> songs;
+    for (const auto& [script, awaited] : songsAwaitedByScript())
+        songs.insert(awaited.begin(), awaited.end());
+    for (const auto& [script, needed] : kSongsNeededForTheirEffect)
+        songs.insert(needed.begin(), needed.end());
+    return songs;
+}
+
 //! The songs a script gives the hero, in order.
 std::vector<irr::s32> songsGiven(const std::vector<ScriptCall>& calls)
 {
@@ -233,5 +244,41 @@ TEST_F(TaughtSongsTest, NoticesNameOnlyRealSongs)
         }
     }
     EXPECT_GE(named, 1);
+}
+
+// Notes running over the sheet cannot be followed at a low frame rate: a song
+// with a use is also spelled in words, key by key, once the scene has given it.
+TEST_F(TaughtSongsTest, EachSongWithAUseIsSpelledInWordsAfterItIsGiven)
+{
+    const std::set<irr::s32> used = songsWithAUse();
+    int spelled = 0;
+    for (const TeachingScene& scene : kTeachingScenes)
+        for (const irr::s32 song : scene.songs)
+        {
+            if (used.count(song) == 0)
+                continue;
+            ++spelled;
+            bool given = false, named = false;
+            for (const ScriptCall& call : datatest::readScriptCalls(scene.script))
+            {
+                given = given || (call.command == L"gotSong" && call.numbers.at(0) == song);
+                named = named || (given && call.command == L"addNotice" && namedTones(call.firstText()) == melody(song));
+            }
+            EXPECT_TRUE(named) << scene.script << " gives song " << song << " but never spells its keys after it";
+        }
+    EXPECT_GE(spelled, 6);
+}
+
+// The king's room leaves the player with what to do: the last words it shows
+// spell the song the finale waits for.
+TEST_F(TaughtSongsTest, TheKingsRoomEndsOnTheFinalesSongSpelledOut)
+{
+    const std::set<irr::s32> finale = songsAwaitedByScript()["finale.omx"];
+    ASSERT_EQ(finale.size(), 1u);
+    std::wstring last;
+    for (const ScriptCall& call : datatest::readScriptCalls("king.omx"))
+        if (call.command == L"addNotice")
+            last = call.firstText();
+    EXPECT_EQ(namedTones(last), melody(*finale.begin())) << std::string(last.begin(), last.end());
 }
 } // namespace

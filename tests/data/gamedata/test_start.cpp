@@ -1,5 +1,7 @@
 // What start.omx puts into the level stands where the floor plan lets it stand.
 
+#include "code/src/logic/dungeon/objectcatalog.h"
+#include "code/src/world/mapcoord.h"
 #include "tests/data/scriptcalls.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@
 #include <cwchar>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -20,6 +23,19 @@ protected:
         return std::string(call.command.begin(), call.command.end()) + " " +
                std::string(call.firstText().begin(), call.firstText().end()) + " at " +
                std::to_string(call.cellX()) + "," + std::to_string(call.cellY());
+    }
+
+    //! Whether the call creates an item whose object a later scene removes, giving the item by name instead.
+    static bool handedOverByAScene(const ScriptCall& call)
+    {
+        const Belgarune::LevelObjectKind* object = Belgarune::findLevelObject(call.firstText().c_str());
+        if (call.command != L"create" || !object || object->change != Belgarune::WorldChange::Item)
+            return false;
+        for (const std::string& name : datatest::shippedScriptNames())
+            for (const ScriptCall& later : datatest::readScriptCalls(name))
+                if (name != "start.omx" && later.command == L"removeObject" && later.numbers.at(0) == call.numbers.back())
+                    return true;
+        return false;
     }
 };
 
@@ -43,8 +59,8 @@ TEST_F(StartScriptTest, ObjectsActorsAndRespawnsStandOnFloor)
             EXPECT_TRUE(isFloor(x, y + 1) || isFloor(x, y - 1) || isFloor(x + 1, y) || isFloor(x - 1, y))
                 << describe(call);
         }
-        // Platforms wait in the pit they will bridge.
-        else if (call.firstText() == L"PLATFORM")
+        // Platforms wait in the pit they will bridge, and a key a scene hands over in a sealed niche.
+        else if (call.firstText() == L"PLATFORM" || handedOverByAScene(call))
             EXPECT_TRUE(isFloor(x, y) && !isWalkable(x, y)) << describe(call);
         else
             EXPECT_TRUE(isWalkable(x, y)) << describe(call);
@@ -89,5 +105,47 @@ TEST_F(StartScriptTest, TheThreatAndTheKeystonesCarryTheIdsTheGameLooksFor)
         }
         EXPECT_TRUE(found) << std::string(wanted.type, wanted.type + wcslen(wanted.type)) << " " << wanted.id;
     }
+}
+
+// A scene's removeObject takes away only the sight of an item: the item stays,
+// and its pick-up prompt shows wherever the view comes within its reach, over
+// any notice. So an item a scene hands over lies where no spot of a walkable
+// cell, nor of one a script opens later, comes within reach, even at the
+// item's own height.
+TEST_F(StartScriptTest, ItemsASceneHandsOverLeaveNoPromptInReach)
+{
+    std::set<std::pair<irr::s32, irr::s32>> opened;
+    for (const std::string& name : datatest::shippedScriptNames())
+        for (const ScriptCall& call : datatest::readScriptCalls(name))
+            if ((call.command == L"setWalkable" || call.command == L"setFloor") && call.cell)
+                opened.insert({call.cellX(), call.cellY()});
+    int handedOver = 0;
+    for (const ScriptCall& call : datatest::readScriptCalls("start.omx"))
+    {
+        if (!handedOverByAScene(call))
+            continue;
+        ++handedOver;
+        const Belgarune::LevelObjectKind& object = *Belgarune::findLevelObject(call.firstText().c_str());
+        const irr::core::vector3df item =
+            Belgarune::gridToWorld({call.cellX(), call.cellY()}) + irr::core::vector3df(0.0f, object.height, 0.0f);
+        m_world->addItem(item, static_cast<irr::u32>(call.numbers.back()), object.kind);
+        for (irr::s32 x = call.cellX() - 3; x <= call.cellX() + 3; ++x)
+            for (irr::s32 y = call.cellY() - 3; y <= call.cellY() + 3; ++y)
+            {
+                if (!isWalkable(x, y) && opened.count({x, y}) == 0)
+                    continue;
+                bool inReach = false;
+                for (irr::s32 dx = -5; dx <= 5; ++dx)
+                    for (irr::s32 dz = -5; dz <= 5; ++dz)
+                    {
+                        const irr::core::vector3df eye = Belgarune::gridToWorld({x, y}) +
+                                                         irr::core::vector3df(static_cast<irr::f32>(dx), item.Y,
+                                                                              static_cast<irr::f32>(dz));
+                        inReach = inReach || m_world->findItemNear(eye) != nullptr;
+                    }
+                EXPECT_FALSE(inReach) << describe(call) << " is in reach from cell " << x << "," << y;
+            }
+    }
+    EXPECT_GE(handedOver, 1);
 }
 } // namespace

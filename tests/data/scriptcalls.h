@@ -19,6 +19,8 @@ struct ScriptCall
     std::vector<std::wstring> texts;
     //! Every number, a pair's or triple's components included; "-" before a number negates it.
     std::vector<irr::f64> numbers;
+    //! Every "true" and "false", in order.
+    std::vector<bool> flags;
     //! Where the first "( x , y )" starts in numbers.
     std::optional<std::size_t> cell;
 
@@ -56,11 +58,13 @@ inline std::vector<ScriptCall> readScriptCalls(const std::string& name)
         }
         if (type(0) == reader::kName)
         {
-            ScriptCall call{reader::textValue(*statement[0]), {}, {}, std::nullopt};
+            ScriptCall call{reader::textValue(*statement[0]), {}, {}, {}, std::nullopt};
             for (std::size_t i = 1; i < statement.size(); ++i)
             {
                 if (type(i) == reader::kString)
                     call.texts.push_back(reader::textValue(*statement[i]));
+                if (type(i) == reader::kBool)
+                    call.flags.push_back(static_cast<const reader::ComposerBoolToken&>(*statement[i]).getValue());
                 if (type(i) != reader::kNumber)
                     continue;
                 if (!call.cell && type(i - 1) == reader::kOpenParenthesis && type(i + 1) == reader::kComma &&

@@ -205,6 +205,19 @@ TEST_F(DungeonLogicStateTest, EachSystemStateSetsWhetherGameplayRuns)
     }
 }
 
+// Escape can open the menu in the frame a scene is started: back in the game,
+// the scene still holds the keys and the masks.
+TEST_F(DungeonLogicStateTest, BackFromTheMenuAScriptedSceneStillHoldsTheGame)
+{
+    enterGame();
+    send(SetSystemStateEvent(SystemState::Menue));
+    send(SetGameStateEvent(GameState::Sequence));
+    send(SetSystemStateEvent(SystemState::Game));
+    EXPECT_FALSE(g_gameBase->m_gameplayActive);
+    send(SetGameStateEvent(GameState::Gameplay));
+    EXPECT_TRUE(g_gameBase->m_gameplayActive);
+}
+
 TEST_F(DungeonLogicStateTest, AResizeRemakesTheFontForTheNewSize)
 {
     testsupport::writeFile("gamedata/fonts/Bahiana-Regular.ttf",

@@ -185,7 +185,8 @@ void DungeonGameLogic::setSystemState(SystemState state)
         m_songEffect.pauseMusic(true);
         break;
     case SystemState::Game:
-        g_gameBase->m_gameplayActive = true;
+        // A scene that started while the menu was open keeps the keys and holds the masks.
+        g_gameBase->m_gameplayActive = m_gameState == GameState::Gameplay;
         m_view->pauseMusic(false);
         g_device->setGameSpeed(1.0f);
         m_songEffect.pauseMusic(false);

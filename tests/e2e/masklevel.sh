@@ -2,15 +2,11 @@
 # test's own with one mask on a patrol line, the game started on it, and
 # starved frames (the game process stopped again and again).
 
-# No sound device is needed; the game runs on silently without one.
-export ALSOFT_DRIVERS=null
+source "$(dirname "${BASH_SOURCE[0]}")/play.sh"
 # start.omx, intro.omx (run by "New game") and reset.omx (run by a death).
 SCRIPTS_BEFORE_DEATH=2
 
-scripts_started() { grep -c "insert new skript!" "$WORK/stdout.txt" || true; }
 reset_ran() { [ "$(scripts_started)" -gt "$SCRIPTS_BEFORE_DEATH" ]; }
-menu_shown() { screenshot probe; convert "$ARTIFACTS/probe.png" -crop 110x30+40+300 +repage -colorspace Gray \
-  -threshold 90% -format "%[fx:round(mean*w*h)]" info: | awk '{ exit !($1 > 20) }'; }
 
 # A corridor along map row 100 from x 98 to 121, walled all round; the hero
 # on x $1, looking east; a mask on the east node of the line between the map

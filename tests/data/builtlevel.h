@@ -5,6 +5,7 @@
 #include "code/src/layout/dungeonlayout.h"
 #include "code/src/layout/mapimage.h"
 #include "code/src/layout/mappixels.h"
+#include "code/src/world/mapcoord.h"
 #include "code/src/world/gameworld.h"
 #include "tests/support/nulldevice.h"
 #include "tests/support/recordingview.h"
@@ -42,6 +43,11 @@ protected:
     bool isWalkable(irr::s32 x, irr::s32 y) const
     {
         return m_world->isWalkable(x, Belgarune::GameWorld::kGridSize - y) == 1;
+    }
+    //! Lets a body stand on map cell (x, y), or not, as setWalkable in a script does.
+    void setWalkable(irr::s32 x, irr::s32 y, bool walkable)
+    {
+        m_world->setWalkable(Belgarune::MapCoord(x, 0, Belgarune::GameWorld::kGridSize - y), walkable);
     }
 
     std::unique_ptr<Belgarune::MapPixels> m_pixels;

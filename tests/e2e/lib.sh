@@ -40,13 +40,20 @@ make_work_tree() {
 # level (no map.png, an empty gamedata/scripts for the test's own scripts), so
 # the dungeon shows only what the test builds.
 without_level() {
-  rm "$WORK/gamedata"
+  link_all_but gamedata scripts map.png
   mkdir -p "$WORK/gamedata/scripts"
-  for entry in "$GAME_TREE"/gamedata/*; do
-    case "$(basename "$entry")" in
-      scripts|map.png) ;;
-      *) ln -s "$entry" "$WORK/gamedata/$(basename "$entry")" ;;
-    esac
+}
+
+# Replaces the work tree's link to the game tree's folder $1 by a folder of
+# links to its entries, but for the names $2..., which the test may write.
+link_all_but() {
+  local folder="$1" entry name
+  shift
+  rm -f "$WORK/$folder"
+  mkdir -p "$WORK/$folder"
+  for entry in "$GAME_TREE/$folder"/*; do
+    name="$(basename "$entry")"
+    case " $* " in *" $name "*) ;; *) ln -s "$entry" "$WORK/$folder/$name" ;; esac
   done
 }
 

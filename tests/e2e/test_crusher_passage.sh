@@ -15,14 +15,8 @@ source "$(dirname "$0")/play.sh"
 
 make_work_tree "$(test_ini 800 600)"
 # The level's own scripts, but for the intro.
-rm "$WORK/gamedata"
-mkdir -p "$WORK/gamedata/scripts"
-for entry in "$GAME_TREE"/gamedata/*; do
-  [ "$(basename "$entry")" = scripts ] || ln -s "$entry" "$WORK/gamedata/$(basename "$entry")"
-done
-for entry in "$GAME_TREE"/gamedata/scripts/*; do
-  [ "$(basename "$entry")" = intro.omx ] || ln -s "$entry" "$WORK/gamedata/scripts/$(basename "$entry")"
-done
+link_all_but gamedata scripts
+link_all_but gamedata/scripts intro.omx
 cat > "$WORK/gamedata/scripts/intro.omx" <<'EOF'
 setState("GAME");
 setGameState("GAMEPLAY");

@@ -167,14 +167,14 @@ TEST_F(ShippedTriggersTest, TheSunkCellDoorLetsAStraightWalkThroughFromAnywhereA
     ASSERT_FALSE(door.empty());
     // The door shuts its cells as it is created; sinking, it sets them as vaultdoor.omx says.
     for (const auto& [x, y] : door)
-        m_world->setWalkable(Belgarune::MapCoord(x, 0, Belgarune::GameWorld::kGridSize - y), false);
+        setWalkable(x, y, false);
     std::vector<std::pair<irr::s32, irr::s32>> opened;
     for (const ScriptCall& call : datatest::readScriptCalls("vaultdoor.omx"))
         if (call.command == L"setWalkable")
         {
             opened.push_back({call.cellX(), call.cellY()});
             ASSERT_EQ(call.flags.size(), 1u);
-            m_world->setWalkable(Belgarune::MapCoord(call.cellX(), 0, Belgarune::GameWorld::kGridSize - call.cellY()), call.flags[0]);
+            setWalkable(call.cellX(), call.cellY(), call.flags[0]);
         }
     EXPECT_TRUE(std::is_permutation(door.begin(), door.end(), opened.begin(), opened.end()));
 
